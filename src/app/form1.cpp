@@ -1,0 +1,143 @@
+#include "app/form1.h"
+
+#include "items/entry_win.h"
+#include "items/list_store_win.h"
+#include "launch/run_item_win.h"
+#include "runtime/events_win.h"
+#include "runtime/message_box_win.h"
+
+namespace {
+
+// Control ids; 1 and 2 stay free for IDOK and IDCANCEL, which keyboard
+// navigation sends for Enter and Esc.
+enum ControlId : int { kLstId = 100, kCAddId, kCDelId, kCExeId, kCWebId };
+
+constexpr wchar_t kWindowClass[] = L"TavimoMainWindow";
+constexpr int kClientWidthTwips = 3405;
+constexpr int kClientHeightTwips = 5415;
+
+// Puts the window at the top of the topmost band, or back among the
+// ordinary windows, without moving, sizing, showing or hiding it.
+void PlaceInBand(HWND window, HWND insert_after) {
+  SetWindowPos(window, insert_after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+}  // namespace
+
+Form1::~Form1() {
+  if (drop_target_) drop_target_->Revoke();
+}
+
+void Form1::Load() {
+  Create(kWindowClass, L"Tavimo", kClientWidthTwips, kClientHeightTwips);
+  rt::SetBoxOwner(hWnd());
+  // Created in keyboard focus order: the list first, so it has the focus.
+  Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
+  CAdd.Create(*this, L"增加項目", kCAddId, {120, 4320, 1215, 495});
+  CDel.Create(*this, L"移除項目", kCDelId, {1320, 4320, 1215, 495});
+  CExe.Create(*this, L"順序執行", kCExeId, {1320, 4800, 1215, 495});
+  CWeb.Create(*this, L"加入網址", kCWebId, {120, 4800, 1215, 495});
+  drop_target_ = rt::FileDropTarget::Register(
+      Lst.hWnd(), [this](const std::vector<std::wstring>& files) {
+        rt::Dispatch([&] { Lst_OLEDragDrop(files); });
+      });
+
+  rt::Dispatch([this] { Form_Load(); });
+  ShowWindow(hWnd(), SW_SHOWNORMAL);
+  SetFocus(Lst.hWnd());
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_VKEYTOITEM:
+      // A key in the list moves its focus; the list box handles the key.
+      Lst.MarkFocusTaken();
+      return -1;
+    case WM_SIZE:
+      rt::Dispatch([this] { Form_Resize(); });
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(focus_before_deactivation_ && IsChild(hWnd(), focus_before_deactivation_)
+                   ? focus_before_deactivation_
+                   : Lst.hWnd());
+      return 0;
+    case WM_CLOSE:
+      Unload();
+      DestroyWindow(hWnd());
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends and the process with it: keep the list now.
+      if (wparam) Unload();
+      return 0;
+    case WM_DESTROY:
+      rt::SetBoxOwner(nullptr);
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefaultHandling(message, wparam, lparam);
+}
+
+void Form1::OnCommand(int id, int notification) {
+  if (id == kLstId) {
+    if (notification == LBN_SELCHANGE) {
+      Lst.MarkFocusTaken();
+      rt::Dispatch([this] { Lst_Click(); });
+    }
+    return;
+  }
+  if (notification != BN_CLICKED) return;
+  switch (id) {
+    case kCAddId: rt::Dispatch([this] { CAdd_Click(); }); break;
+    case kCDelId: rt::Dispatch([this] { CDel_Click(); }); break;
+    case kCExeId: rt::Dispatch([this] { CExe_Click(); }); break;
+    case kCWebId: rt::Dispatch([this] { CWeb_Click(); }); break;
+  }
+}
+
+void Form1::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  rt::Dispatch([this] { Form_Unload(); });
+}
+
+void Form1::Form_Load() {
+  PlaceInBand(hWnd(), HWND_TOPMOST);
+  store_backup_ = items::LoadStoreIntoList(Lst);
+}
+
+void Form1::Form_Unload() {
+  items::SaveListToStore(Lst, store_backup_);
+  PlaceInBand(hWnd(), HWND_NOTOPMOST);
+}
+
+void Form1::Form_Resize() { LayOutControls(*this); }
+
+void Form1::Lst_Click() {
+  const std::wstring text = Lst.List(Lst.ListIndex());
+  const int32_t extent = HorizontalExtent(TextWidth(text));
+  SendMessageA(Lst.hWnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+}
+
+void Form1::CAdd_Click() { items::AddFromOpenFileDialog(hWnd(), Lst); }
+
+void Form1::CDel_Click() { items::RemoveCurrentItem(Lst); }
+
+void Form1::CWeb_Click() { items::AddTypedAddress(Lst); }
+
+void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
+  items::AddDroppedFile(Lst, files);
+}
+
+void Form1::CExe_Click() { run_in_order_.Run(*this); }
+
+void Form1::RunItem(std::wstring item_text, int32_t window_style) {
+  launch::RunItem(std::move(item_text), window_style, hWnd());
+}

@@ -1,0 +1,75 @@
+// The main window: the list of items and the four command buttons beneath
+// it. Every event of the program is one of its handlers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/layout.h"
+#include "items/list_store_win.h"
+#include "launch/run_in_order.h"
+#include "runtime/command_button_win.h"
+#include "runtime/drop_target_win.h"
+#include "runtime/form_win.h"
+#include "runtime/list_box_win.h"
+
+class Form1 final : public rt::Form, private launch::LauncherWindow, private LayoutForm {
+ public:
+  ~Form1() override;
+
+  // Creates the window and its controls, runs Form_Load and shows the window.
+  void Load();
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnCommand(int id, int notification);
+  // Closing the window and the end of the session both unload it, once.
+  void Unload();
+
+  // Event handlers.
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload();
+  void CAdd_Click();
+  void CDel_Click();
+  void CExe_Click();
+  void CWeb_Click();
+  void Lst_Click();
+  void Lst_OLEDragDrop(const std::vector<std::wstring>& files);
+
+  // launch::LauncherWindow
+  void Minimise() override { SetWindowState(1); }
+  void Restore() override { SetWindowState(0); }
+  int ListCount() override { return Lst.ListCount(); }
+  bool Selected(int index) override { return Lst.Selected(index); }
+  std::wstring List(int index) override { return Lst.List(index); }
+  bool Unloaded() override { return unloaded_; }
+  void RunItem(std::wstring item_text, int32_t window_style) override;
+
+  // LayoutForm
+  float ScaleWidth() override { return Form::ScaleWidth(); }
+  float ScaleHeight() override { return Form::ScaleHeight(); }
+  void SetScaleHeight(float units) override { Form::SetScaleHeight(units); }
+  LayoutControl& List() override { return lst_layout_; }
+  LayoutControl& AddButton() override { return cadd_layout_; }
+  LayoutControl& RemoveButton() override { return cdel_layout_; }
+  LayoutControl& WebButton() override { return cweb_layout_; }
+  LayoutControl& RunButton() override { return cexe_layout_; }
+
+  rt::ListBox Lst;
+  rt::CommandButton CAdd;
+  rt::CommandButton CDel;
+  rt::CommandButton CExe;
+  rt::CommandButton CWeb;
+  LayoutControlOf<rt::ListBox> lst_layout_{Lst};
+  LayoutControlOf<rt::CommandButton> cadd_layout_{CAdd};
+  LayoutControlOf<rt::CommandButton> cdel_layout_{CDel};
+  LayoutControlOf<rt::CommandButton> cexe_layout_{CExe};
+  LayoutControlOf<rt::CommandButton> cweb_layout_{CWeb};
+  rt::FileDropTarget* drop_target_ = nullptr;
+  HWND focus_before_deactivation_ = nullptr;
+  launch::RunInOrder run_in_order_;
+  items::StoreBackup store_backup_ = items::StoreBackup::kNotNeeded;
+  bool unloaded_ = false;
+};

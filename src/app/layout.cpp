@@ -1,0 +1,71 @@
+#include "app/layout.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "runtime/run_error.h"
+#include "runtime/scale.h"
+
+namespace {
+
+// Room past the end of the text, so its last character clears the list's
+// border when scrolled fully into view.
+constexpr int32_t kExtentMargin = 10;
+
+// A button's column counts half client widths from the left.
+constexpr int kLeftColumn = 0;
+constexpr int kRightColumn = 1;
+enum ButtonRow { kFirstRow, kSecondRow };
+
+// The layout runs On Error Resume Next: a run-time error abandons the step
+// it arose in and the next step runs.
+template <typename Step>
+void RunStep(Step step) {
+  try {
+    step();
+  } catch (const rt::RunError&) {
+  }
+}
+
+// Where a formula reads CAdd.Height and another value, CAdd.Height is read
+// first: when a read fails, the reads after it in its step are not made.
+double RowTop(LayoutForm& form, ButtonRow row) {
+  if (row == kFirstRow) return form.List().Height();
+  const double button_height = form.AddButton().Height();
+  return form.List().Height() + button_height;
+}
+
+void PlaceButton(LayoutForm& form, LayoutControl& button, int column, ButtonRow row) {
+  RunStep([&] { button.SetLeft(rt::RoundToSingle(form.ScaleWidth() / 2.0 * column)); });
+  RunStep([&] { button.SetTop(rt::RoundToSingle(RowTop(form, row))); });
+  RunStep([&] { button.SetWidth(rt::RoundToSingle(form.ScaleWidth() / 2.0)); });
+}
+
+}  // namespace
+
+// Each formula is evaluated in double precision and rounded to single
+// precision once, when handed to its property; a result that is no finite
+// single raises there and abandons its step.
+void LayOutControls(LayoutForm& form) {
+  LayoutControl& list = form.List();
+  RunStep([&] {
+    const double button_height = form.AddButton().Height();
+    list.SetHeight(rt::RoundToSingle(form.ScaleHeight() - 2 * button_height));
+  });
+  RunStep([&] { list.SetWidth(rt::RoundToSingle(form.ScaleWidth())); });
+  PlaceButton(form, form.AddButton(), kLeftColumn, kFirstRow);
+  PlaceButton(form, form.RemoveButton(), kRightColumn, kFirstRow);
+  PlaceButton(form, form.WebButton(), kLeftColumn, kSecondRow);
+  PlaceButton(form, form.RunButton(), kRightColumn, kSecondRow);
+  RunStep([&] {
+    const double button_height = form.AddButton().Height();
+    form.SetScaleHeight(rt::RoundToSingle(2 * button_height + list.Height()));
+  });
+}
+
+int32_t HorizontalExtent(float text_width) {
+  const double base = text_width > 0 ? rt::RoundHalfToEven(text_width) : 0;
+  // A base beyond the 32-bit range overflows as well as the sum does.
+  if (base + kExtentMargin > std::numeric_limits<int32_t>::max()) rt::Raise(rt::kOverflow);
+  return static_cast<int32_t>(base) + kExtentMargin;
+}

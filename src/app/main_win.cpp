@@ -1,0 +1,24 @@
+// Program entry: the main window is the start-up object; closing it ends
+// the program.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/form1.h"
+#include "runtime/events_win.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Drops from the shell arrive through OLE; the open-file dialog wants COM.
+  OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  int exit_code = 0;
+  {
+    Form1 form;
+    form.Load();
+    exit_code = rt::RunMessageLoop();
+  }
+  OleUninitialize();
+  return exit_code;
+}

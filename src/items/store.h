@@ -1,0 +1,54 @@
+// The item store file: every item's text and selected flag, in list order,
+// kept in the program folder from one run of the program to the next. One
+// record line per item, a string field and a Boolean field, in the system
+// code page; an empty list is an empty file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace items {
+
+inline constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
+inline constexpr wchar_t kStoreBackupFileName[] = L"exefiles.dat.bak";
+
+struct StoredItem {
+  std::wstring text;
+  bool selected;
+};
+
+inline bool operator==(const StoredItem& a, const StoredItem& b) {
+  return a.text == b.text && a.selected == b.selected;
+}
+
+struct StoreLoad {
+  std::vector<StoredItem> items;
+  // The 1-based line at which reading stopped before the end of the file;
+  // empty when the whole file was read.
+  std::optional<int> stopped_at_line;
+};
+
+// Reads the store file in `program_folder`. Never throws for what the file
+// holds: it gives back the items before the first record it cannot take (a
+// line it cannot read, a text invalid in the code page, the item past
+// 32768) and where it stopped. A missing file is an empty list.
+StoreLoad LoadItemStore(const std::wstring& program_folder);
+
+// The same reading of the store file's bytes, without the file.
+StoreLoad ParseItemStore(std::string_view bytes);
+
+// The store file's bytes for `items`.
+std::string FormatItemStore(const std::vector<StoredItem>& items);
+
+// Rewrites the store file in `program_folder` from `items`. The new bytes go
+// to a temporary file first, which then takes the store file's place in one
+// step; with `keep_backup` the old store file is first copied to
+// kStoreBackupFileName. On failure the old store file is left as it was, the
+// temporary file is gone, and a RunError naming the store file and the
+// system's reason is thrown.
+void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
+                   bool keep_backup);
+
+}  // namespace items

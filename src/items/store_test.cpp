@@ -1,0 +1,253 @@
+#include "items/store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "runtime/numbered_files.h"
+#include "runtime/program_folder.h"
+#include "runtime/run_error.h"
+#include "runtime/test_temp_folder.h"
+
+namespace items {
+
+void PrintTo(const StoredItem& item, std::ostream* out) {
+  *out << '{' << ::testing::PrintToString(item.text) << ", " << item.selected << '}';
+}
+
+namespace {
+
+using Items = std::vector<StoredItem>;
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// `count` lines that read as records, numbered so that each differs.
+std::string ManyRecords(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += "\"item " + std::to_string(i) + "\",#TRUE#\r\n";
+  return bytes;
+}
+
+TEST(StorePath, JoinsTheProgramFolderWithExactlyOneBackslash) {
+  EXPECT_EQ(rt::InProgramFolder(L"C:\\Tools", kStoreFileName), L"C:\\Tools\\exefiles.dat");
+  EXPECT_EQ(rt::InProgramFolder(L"D:\\", kStoreFileName), L"D:\\exefiles.dat");
+}
+
+TEST(StoreFormat, OneQuotedRecordLinePerItemInListOrder) {
+  EXPECT_EQ(FormatItemStore({{L"C:\\Tools\\a.exe", true}, {L"http://x/?q=1,2", false}}),
+            "\"C:\\Tools\\a.exe\",#TRUE#\r\n\"http://x/?q=1,2\",#FALSE#\r\n");
+}
+
+TEST(StoreFormat, EmptyListIsZeroBytes) { EXPECT_EQ(FormatItemStore({}), ""); }
+
+TEST(StoreFormat, TextGoesOutInTheSystemCodePage) {
+  // On Linux the stand-in code page is UTF-8.
+  EXPECT_EQ(FormatItemStore({{L"\u9806\u5e8f.exe", false}}),
+            "\"\xe9\xa0\x86\xe5\xba\x8f.exe\",#FALSE#\r\n");
+}
+
+TEST(StoreParse, EmptyFileIsAnEmptyListWithNoStop) {
+  const StoreLoad load = ParseItemStore("");
+  EXPECT_TRUE(load.items.empty());
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST(StoreParse, LineEndsOfEveryKindAndNoFinalLineEnd) {
+  const Items expected{{L"a", true}, {L"b", false}, {L"c", true}};
+  for (const char* bytes : {"\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",#TRUE#\r\n",
+                            "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",#TRUE#",
+                            "\"a\",#TRUE#\n\"b\",#FALSE#\n\"c\",#TRUE#\n",
+                            "\"a\",#TRUE#\r\"b\",#FALSE#\n\"c\",#TRUE#"}) {
+    const StoreLoad load = ParseItemStore(bytes);
+    EXPECT_EQ(load.items, expected) << bytes;
+    EXPECT_EQ(load.stopped_at_line, std::nullopt) << bytes;
+  }
+}
+
+TEST(StoreParse, BlankLinesAtTheEndAreNoStop) {
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n  \r\n\t\n");
+  EXPECT_EQ(load.items, (Items{{L"a", true}}));
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST(StoreParse, BlankLineBetweenRecordsStopsThere) {
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\"b\",#TRUE#\r\n");
+  EXPECT_EQ(load.items, (Items{{L"a", true}}));
+  EXPECT_EQ(load.stopped_at_line, 2);
+}
+
+TEST(StoreParse, BadThirdRecordKeepsTheFirstTwoAndStopsAtLineThree) {
+  const StoreLoad load =
+      ParseItemStore("\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",yes\r\n\"d\",#TRUE#\r\n");
+  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
+  EXPECT_EQ(load.stopped_at_line, 3);
+}
+
+TEST(StoreParse, FileEndingInsideAQuotedTextOrBeforeTheFlagStops) {
+  for (const char* bytes : {"\"a\",#TRUE#\r\n\"unfinished", "\"a\",#TRUE#\r\n\"b\"",
+                            "\"a\",#TRUE#\r\n\"b\",", "\"a\",#TRUE#\r\n\"b\",#FAL"}) {
+    const StoreLoad load = ParseItemStore(bytes);
+    EXPECT_EQ(load.items, (Items{{L"a", true}})) << bytes;
+    EXPECT_EQ(load.stopped_at_line, 2) << bytes;
+  }
+}
+
+TEST(StoreParse, DoubleQuoteInsideATextLeavesLaterRecordsReadable) {
+  const StoreLoad load =
+      ParseItemStore(FormatItemStore({{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
+  EXPECT_EQ(load.items, (Items{{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST(StoreParse, FlagInAnyLetterCaseAndTrailingSpaces) {
+  const StoreLoad load = ParseItemStore("\"a\",#true#  \r\n\"b\",#False#\t\r\n");
+  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST(StoreParse, NulByteStopsAtItsRecord) {
+  using namespace std::string_literals;
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\0c\",#TRUE#\r\n\"d\",#TRUE#\r\n"s);
+  EXPECT_EQ(load.items, (Items{{L"a", true}}));
+  EXPECT_EQ(load.stopped_at_line, 2);
+}
+
+TEST(StoreParse, TextInvalidInTheCodePageStopsAtItsRecord) {
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\xff\",#TRUE#\r\n");
+  EXPECT_EQ(load.items, (Items{{L"a", true}}));
+  EXPECT_EQ(load.stopped_at_line, 2);
+}
+
+TEST(StoreParse, VeryLongText) {
+  const std::wstring text(1 << 20, L'x');
+  const StoreLoad load = ParseItemStore(FormatItemStore({{text, true}, {L"after", false}}));
+  EXPECT_EQ(load.items, (Items{{text, true}, {L"after", false}}));
+}
+
+TEST(StoreParse, AtMost32768ItemsLoad) {
+  const StoreLoad exact = ParseItemStore(ManyRecords(32768));
+  EXPECT_EQ(exact.items.size(), 32768u);
+  EXPECT_EQ(exact.stopped_at_line, std::nullopt);
+
+  const StoreLoad over = ParseItemStore(ManyRecords(32769));
+  ASSERT_EQ(over.items.size(), 32768u);
+  EXPECT_EQ(over.items.back().text, L"item 32767");
+  EXPECT_EQ(over.stopped_at_line, 32769);
+}
+
+class StoreFileTest : public ::testing::Test {
+ protected:
+  rt::test::TempFolder folder_;
+};
+
+TEST_F(StoreFileTest, MissingFileIsAnEmptyListWithNoStop) {
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_TRUE(load.items.empty());
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST_F(StoreFileTest, LoadReadsTheFileAndReportsWhereItStopped) {
+  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
+  EXPECT_EQ(load.stopped_at_line, 3);
+}
+
+TEST_F(StoreFileTest, LoadAndSaveLeaveNoFileNumberInUse) {
+  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\nbad\r\n");
+  EXPECT_EQ(LoadItemStore(folder_.Path()).stopped_at_line, 2);
+  EXPECT_EQ(rt::FreeFile(), 1);
+  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n");
+  EXPECT_EQ(LoadItemStore(folder_.Path()).stopped_at_line, std::nullopt);
+  EXPECT_EQ(rt::FreeFile(), 1);
+  SaveItemStore(folder_.Path(), {{L"b", false}}, false);
+  EXPECT_EQ(rt::FreeFile(), 1);
+  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
+  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"b", false}}, true), rt::RunError);
+  EXPECT_EQ(rt::FreeFile(), 1);
+}
+
+TEST_F(StoreFileTest, SaveThenLoadGivesBackTheSameItems) {
+  const Items saved{{L"C:\\Tools\\a.exe", true},
+                    {L"http://x/?a=1,b=2", false},
+                    {L"\u6e2c\u8a66 \"q\".lnk", true},
+                    {L"", false},
+                    {L"  spaced  ", true}};
+  SaveItemStore(folder_.Path(), saved, false);
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, saved);
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
+TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoTemporaryFile) {
+  folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
+  SaveItemStore(folder_.Path(), {{L"C:\\Tools\\a.exe", true}, {L"b", false}}, false);
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"C:\\Tools\\a.exe\",#TRUE#\r\n\"b\",#FALSE#\r\n");
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+}
+
+TEST_F(StoreFileTest, SavingAnEmptyListLeavesAZeroByteFile) {
+  folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
+  SaveItemStore(folder_.Path(), {}, false);
+  ASSERT_TRUE(folder_.Exists("exefiles.dat"));
+  EXPECT_EQ(std::filesystem::file_size(folder_.Native("exefiles.dat")), 0u);
+}
+
+TEST_F(StoreFileTest, SaveOverwritesALeftoverTemporaryFile) {
+  folder_.Write("exefiles.dat.tmp", "left over from a crash, longer than the new contents");
+  SaveItemStore(folder_.Path(), {{L"a", true}}, false);
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+}
+
+TEST_F(StoreFileTest, KeepBackupCopiesTheOldFileReplacingAnOlderBackup) {
+  folder_.Write("exefiles.dat", "\"previous\",#TRUE#\r\n");
+  folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
+  SaveItemStore(folder_.Path(), {{L"new", false}}, true);
+  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), "\"previous\",#TRUE#\r\n");
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
+}
+
+TEST_F(StoreFileTest, KeepBackupWithoutAnOldFileWritesNoBackup) {
+  SaveItemStore(folder_.Path(), {{L"new", false}}, true);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
+}
+
+TEST_F(StoreFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+  const std::string old_bytes = "\"keep me\",#TRUE#\r\n\"and me\",#FALSE#";
+  folder_.Write("exefiles.dat", old_bytes);
+  // A folder where the backup should go: the copy fails after the new
+  // contents were written to the temporary file.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
+  try {
+    SaveItemStore(folder_.Path(), {{L"new", true}}, true);
+    FAIL() << "the save succeeded";
+  } catch (const rt::RunError& error) {
+    EXPECT_NE(error.description.find(rt::InProgramFolder(folder_.Path(), kStoreFileName)),
+              std::wstring::npos)
+        << Narrow(error.description);
+    EXPECT_NE(error.description.find(L"Is a directory"), std::wstring::npos)
+        << Narrow(error.description);
+  }
+  EXPECT_EQ(folder_.Read("exefiles.dat"), old_bytes);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+}
+
+TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
+  const std::wstring missing = folder_.Path() + L"/missing";
+  try {
+    SaveItemStore(missing, {{L"a", true}}, false);
+    FAIL() << "the save succeeded";
+  } catch (const rt::RunError& error) {
+    EXPECT_NE(error.number, 0);
+    EXPECT_NE(error.description.find(rt::InProgramFolder(missing, kStoreFileName)),
+              std::wstring::npos)
+        << Narrow(error.description);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.Native("missing")));
+}
+
+}  // namespace
+}  // namespace items

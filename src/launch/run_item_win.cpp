@@ -1,0 +1,163 @@
+#include "launch/run_item_win.h"
+
+#include <shellapi.h>
+
+#include <optional>
+#include <string>
+
+#include "launch/command_line.h"
+#include "launch/route.h"
+#include "launch/route_lookups.h"
+#include "runtime/ansi.h"
+#include "runtime/app_win.h"
+#include "runtime/events_win.h"
+#include "runtime/message_box_win.h"
+#include "runtime/numbered_files.h"
+#include "runtime/process_win.h"
+#include "runtime/program_folder.h"
+#include "runtime/run_error.h"
+
+namespace launch {
+
+namespace {
+
+constexpr wchar_t kProbeFileName[] = L"temphtm.HTM";
+// The shell looks the browser up by the program that opens this file.
+constexpr char kProbeText[] = "<HTML> <\\HTML>";
+// FindExecutableA may write MAX_PATH characters; room for more costs nothing.
+constexpr size_t kLookupBufferSize = 1024;
+
+// Hands the file to the shell with its default verb, in a normal window.
+// The verb is null, not "": Windows takes both as the default verb, but only
+// null everywhere.
+void ShellStart(const std::string& file, HWND owner) {
+  ShellExecuteA(owner, nullptr, file.c_str(), "", "", SW_SHOWNORMAL);
+}
+
+void StartProgram(const std::wstring& item_text, HWND owner) {
+  const std::string item = rt::ToAnsi(item_text);
+  std::string short_path(kShortPathBufferSize, '\0');
+  const DWORD length = GetShortPathNameA(item.c_str(), short_path.data(), kShortPathBufferSize);
+  ShellStart(ProgramRouteFile(item, length, short_path), owner);
+}
+
+// The program the shell would open the file with, or nothing.
+std::optional<std::wstring> LookUpProgram(const std::string& file, const char* folder) {
+  std::string found(kLookupBufferSize, ' ');
+  const auto code =
+      reinterpret_cast<intptr_t>(FindExecutableA(file.c_str(), folder, found.data()));
+  const std::optional<std::string> program = FoundProgram(found, code);
+  if (!program) return std::nullopt;
+  return rt::FromAnsi(*program);
+}
+
+void WriteProbeFile(const std::wstring& path) {
+  const int number = rt::FreeFile();
+  rt::Open(path, rt::OpenMode::kOutput, number);
+  rt::WriteRecord(number, {rt::StringField(kProbeText)});
+  rt::Close(number);
+}
+
+std::wstring TempFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, folder);
+  return folder;
+}
+
+// The probe file goes beside the program; where the program's folder cannot
+// be written, to the user's temporary folder instead.
+std::wstring CreateProbeFile() {
+  const std::wstring beside_program = rt::InProgramFolder(rt::App::Path(), kProbeFileName);
+  try {
+    WriteProbeFile(beside_program);
+    return beside_program;
+  } catch (const rt::RunError&) {
+    DeleteFileW(beside_program.c_str());
+  }
+  const std::wstring in_temp = rt::InProgramFolder(TempFolder(), kProbeFileName);
+  try {
+    WriteProbeFile(in_temp);
+  } catch (...) {
+    DeleteFileW(in_temp.c_str());
+    throw;
+  }
+  return in_temp;
+}
+
+// Deletes the probe file however the route ends.
+class ProbeFile {
+ public:
+  explicit ProbeFile(std::wstring path) : path_(std::move(path)) {}
+  ~ProbeFile() { DeleteFileW(path_.c_str()); }
+  ProbeFile(const ProbeFile&) = delete;
+  ProbeFile& operator=(const ProbeFile&) = delete;
+  const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};
+
+int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
+  std::wstring probe_path;
+  try {
+    probe_path = CreateProbeFile();
+  } catch (const rt::RunError& error) {
+    rt::MsgBox(L"Could not open " + address + L"\r\nThe browser lookup file could not be written: " +
+                   error.description,
+               MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
+    return 0;
+  }
+  const ProbeFile probe(probe_path);
+  const std::optional<std::wstring> browser = LookUpProgram(rt::ToAnsi(probe.Path()), nullptr);
+  if (!browser) {
+    rt::MsgBox(L"Could not find associated Browser", MB_OK | MB_ICONEXCLAMATION,
+               L"Browser Not Found");
+    return 0;
+  }
+  return rt::Shell(ProgramWithArgument(*browser, address), window_style);
+}
+
+int32_t StartInAssociatedProgram(const std::wstring& item_text, int32_t window_style) {
+  const FolderAndFileName place = SplitFolderAndFileName(item_text);
+  const std::optional<std::wstring> program =
+      LookUpProgram(rt::ToAnsi(place.file_name), rt::ToAnsi(place.folder).c_str());
+  if (!program) {
+    rt::MsgBox(L"Could not find associated program\r\n" + item_text, MB_OK | MB_ICONEXCLAMATION,
+               L"Program Not Found");
+    return 0;
+  }
+  return rt::Shell(ProgramWithArgument(*program, item_text), window_style);
+}
+
+// Waits for the started process by its id. The runtime still holds the
+// process it started, so the id cannot have passed to another process.
+void WaitForEnd(int32_t process_id) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process_id));
+  rt::ReleaseStartedProcess();
+  rt::WaitAnsweringSentMessages(process);
+  if (process) CloseHandle(process);
+}
+
+}  // namespace
+
+void RunItem(std::wstring item_text, int32_t window_style, HWND owner) {
+  int32_t process_id = 0;
+  switch (ChooseRoute(item_text)) {
+    case LaunchRoute::kProgram:
+      StartProgram(item_text, owner);
+      break;
+    case LaunchRoute::kWeb:
+      process_id = StartInBrowser(item_text, window_style);
+      break;
+    case LaunchRoute::kShortcut:
+      ShellStart(rt::ToAnsi(item_text), owner);
+      break;
+    case LaunchRoute::kAssociation:
+      process_id = StartInAssociatedProgram(item_text, window_style);
+      break;
+  }
+  WaitForEnd(process_id);
+  rt::DoEvents();
+}
+
+}  // namespace launch

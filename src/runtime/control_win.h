@@ -1,0 +1,45 @@
+// A child control of a Form, placed in the form's scale units.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "runtime/form_win.h"
+
+namespace rt {
+
+// Where a control stands at creation, in twips from the client area's corner.
+struct TwipsRect {
+  int left, top, width, height;
+};
+
+class Control {
+ public:
+  HWND hWnd() const { return hwnd_; }
+  int Id() const { return GetDlgCtrlID(hwnd_); }
+
+  float Left() const;
+  float Top() const;
+  float Width() const;
+  float Height() const;
+  // Each setter moves or sizes the control; a negative size or a value
+  // that is no number raises 380.
+  void SetLeft(float units);
+  void SetTop(float units);
+  void SetWidth(float units);
+  void SetHeight(float units);
+
+ protected:
+  void Create(const Form& form, std::wstring_view window_class, std::wstring_view caption,
+              DWORD style, DWORD ex_style, int id, const TwipsRect& place);
+
+ private:
+  RECT PixelRect() const;
+  void MoveTo(const RECT& rect);
+
+  const Form* form_ = nullptr;
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace rt

@@ -1,0 +1,46 @@
+#include "runtime/events_win.h"
+
+#include <string>
+
+#include "runtime/message_box_win.h"
+
+namespace rt {
+
+namespace {
+
+// Keyboard navigation (Tab between the controls) for the top-level window
+// that the message is for.
+void Deliver(MSG& message) {
+  const HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (top && IsDialogMessageW(top, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+}  // namespace
+
+void ReportUnhandledError(const RunError& error) {
+  const std::wstring prompt =
+      L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description;
+  MsgBox(prompt, MB_OK | MB_ICONERROR, L"Tavimo");
+}
+
+void DoEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Leave the quit for the main loop, which ends the program.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Deliver(message);
+  }
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace rt

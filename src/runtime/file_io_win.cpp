@@ -1,0 +1,144 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "runtime/file_io.h"
+#include "runtime/run_error.h"
+#include "runtime/system_error_win.h"
+
+namespace rt {
+
+namespace {
+
+// One ReadFile or WriteFile moves at most this much; larger files loop.
+constexpr DWORD kLargestTransfer = 1u << 30;
+
+int NumberForError(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+      return kFileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+      return kPathNotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+      return kPermissionDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return kDiskFull;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+      return kOutOfMemory;
+    default:
+      return kPathFileAccessError;
+  }
+}
+
+[[noreturn]] void Fail(const std::wstring& what, DWORD error) {
+  Raise(NumberForError(error), what + L": " + SystemErrorText(error));
+}
+
+// Closes the handle it holds when it goes.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+HANDLE OpenOrFail(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+  const HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) Fail(path, GetLastError());
+  return handle;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::wstring& path) {
+  const FileHandle file(OpenOrFail(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING));
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) Fail(path, GetLastError());
+  if (static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
+    Fail(path, ERROR_NOT_ENOUGH_MEMORY);
+  }
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD wanted =
+        static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kLargestTransfer));
+    DWORD count = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, wanted, &count, nullptr)) {
+      Fail(path, GetLastError());
+    }
+    if (count == 0) break;  // the file shrank since its size was read
+    done += count;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode mode) {
+  // FILE_APPEND_DATA alone makes every write land at the end of the file.
+  const bool append = mode == WriteMode::kAppend;
+  const FileHandle file(OpenOrFail(path, append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ,
+                                   append ? OPEN_ALWAYS : CREATE_ALWAYS));
+  while (!bytes.empty()) {
+    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestTransfer));
+    DWORD count = 0;
+    if (!WriteFile(file.get(), bytes.data(), wanted, &count, nullptr)) {
+      Fail(path, GetLastError());
+    }
+    bytes.remove_prefix(count);
+  }
+}
+
+void FlushToDisk(const std::wstring& path) {
+  const FileHandle file(
+      OpenOrFail(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
+  if (!FlushFileBuffers(file.get())) Fail(path, GetLastError());
+}
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RemoveFile(const std::wstring& path) {
+  if (!DeleteFileW(path.c_str())) Fail(path, GetLastError());
+}
+
+void CopyFileOver(const std::wstring& from, const std::wstring& to) {
+  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) Fail(from + L" -> " + to, GetLastError());
+}
+
+void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
+  const std::wstring what = replacement + L" -> " + target;
+  if (FileExists(target)) {
+    // ReplaceFileW keeps the target's attributes and security.
+    if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+      return;
+    }
+    // This one failure leaves the target already gone and the replacement
+    // under its own name: the move below still finishes the job.
+    const DWORD error = GetLastError();
+    if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) Fail(what, error);
+  }
+  if (!MoveFileExW(replacement.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail(what, GetLastError());
+  }
+}
+
+}  // namespace rt

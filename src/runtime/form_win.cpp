@@ -1,0 +1,103 @@
+#include "runtime/form_win.h"
+
+#include <string>
+
+namespace rt {
+
+namespace {
+
+HFONT CreateMessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Form::~Form() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (font_) DeleteObject(font_);
+}
+
+void Form::Create(std::wstring_view window_class, std::wstring_view caption,
+                  int client_width_twips, int client_height_twips) {
+  const std::wstring class_name(window_class);
+  const std::wstring caption_text(caption);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = class_name.c_str();
+  RegisterClassExW(&wc);
+
+  dpi_ = ScreenDpi();
+  font_ = CreateMessageFont();
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  RECT frame{0, 0, TwipsToPixels(client_width_twips), TwipsToPixels(client_height_twips)};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  CreateWindowExW(0, class_name.c_str(), caption_text.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                  wc.hInstance, this);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefaultHandling(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wparam, lparam);
+  const LRESULT result = form->HandleMessage(message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+SIZE Form::ClientSizePixels() const {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  return SIZE{client.right, client.bottom};
+}
+
+void Form::SetWindowState(int state) { ShowWindow(hwnd_, state == 1 ? SW_MINIMIZE : SW_RESTORE); }
+
+float Form::ScaleWidth() const { return static_cast<float>(ClientSizePixels().cx); }
+
+float Form::ScaleHeight() const { return vertical_.ToUnits(ClientSizePixels().cy); }
+
+void Form::SetScaleHeight(float units) {
+  // A minimised window has no client height to count units in: the unit
+  // keeps its size until the window has a height again.
+  const LONG client_height = ClientSizePixels().cy;
+  if (client_height > 0) vertical_.Redefine(client_height, units);
+}
+
+float Form::TextWidth(std::wstring_view text) const {
+  const HDC dc = GetDC(hwnd_);
+  const HGDIOBJ previous = SelectObject(dc, font_);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd_, dc);
+  return static_cast<float>(extent.cx);
+}
+
+}  // namespace rt

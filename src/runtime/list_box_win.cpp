@@ -1,0 +1,66 @@
+#include "runtime/list_box_win.h"
+
+#include "runtime/run_error.h"
+
+namespace rt {
+
+void ListBox::Create(const Form& form, int id, const TwipsRect& place) {
+  Control::Create(form, L"LISTBOX", L"",
+                  WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL |
+                      LBS_WANTKEYBOARDINPUT,
+                  WS_EX_CLIENTEDGE, id, place);
+}
+
+void ListBox::AddItem(std::wstring_view text) {
+  const std::wstring item(text);
+  const LRESULT index = SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  if (index == LB_ERR || index == LB_ERRSPACE) Raise(kOutOfMemory);
+}
+
+void ListBox::RemoveItem(int index) {
+  CheckIndex(index, kInvalidProcedureCall);
+  SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  focus_taken_ = false;
+}
+
+std::wstring ListBox::List(int index) const {
+  CheckIndex(index, kInvalidPropertyArrayIndex);
+  const LRESULT length = SendMessageW(hWnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(hWnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
+int ListBox::ListCount() const { return static_cast<int>(SendMessageW(hWnd(), LB_GETCOUNT, 0, 0)); }
+
+int ListBox::ListIndex() const {
+  if (!focus_taken_ || ListCount() == 0) return -1;
+  return static_cast<int>(SendMessageW(hWnd(), LB_GETCARETINDEX, 0, 0));
+}
+
+bool ListBox::Selected(int index) const {
+  CheckIndex(index, kInvalidPropertyArrayIndex);
+  return SendMessageW(hWnd(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+  CheckIndex(index, kInvalidPropertyArrayIndex);
+  SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, index);
+}
+
+void ListBox::Reserve(int items, size_t text_bytes) {
+  SendMessageW(hWnd(), LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(text_bytes));
+}
+
+void ListBox::SetRedraw(bool redraw) {
+  SendMessageW(hWnd(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+void ListBox::CheckIndex(int index, int error) const {
+  if (index < 0 || index >= ListCount()) Raise(error);
+}
+
+}  // namespace rt

@@ -1,0 +1,103 @@
+#include "runtime/record_line.h"
+
+#include "runtime/run_error.h"
+
+namespace rt {
+
+namespace {
+
+constexpr std::string_view kTrueField = "#TRUE#";
+constexpr std::string_view kFalseField = "#FALSE#";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kBlanks = " \t";
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// Takes "," and `field` off the end of `line` when the line ends in them,
+// the field in any letter case.
+bool TakeFinalField(std::string_view& line, std::string_view field) {
+  if (line.size() <= field.size()) return false;
+  const size_t comma = line.size() - field.size() - 1;
+  if (line[comma] != ',' || !EqualIgnoringCase(line.substr(comma + 1), field)) return false;
+  line = line.substr(0, comma);
+  return true;
+}
+
+}  // namespace
+
+void AppendRecordLine(std::string& out, std::initializer_list<RecordField> fields) {
+  bool first = true;
+  for (const RecordField& field : fields) {
+    if (!first) out += ',';
+    first = false;
+    if (field.is_boolean) {
+      out += field.flag ? kTrueField : kFalseField;
+    } else {
+      out += '"';
+      out += field.text;
+      out += '"';
+    }
+  }
+  out += kLineEnd;
+}
+
+bool ParseTextAndFlag(std::string_view line, std::string_view& text, bool& flag) {
+  if (line.find('\0') != std::string_view::npos) return false;
+  line = line.substr(0, line.find_last_not_of(kBlanks) + 1);
+  bool read_flag = false;
+  if (TakeFinalField(line, kTrueField)) {
+    read_flag = true;
+  } else if (!TakeFinalField(line, kFalseField)) {
+    return false;
+  }
+  line = TrimBlanks(line);
+  if (!line.empty() && line.front() == '"') {
+    if (line.size() < 2 || line.back() != '"') return false;
+    line = line.substr(1, line.size() - 2);
+  }
+  text = line;
+  flag = read_flag;
+  return true;
+}
+
+std::string_view LineReader::NextLine() {
+  const size_t end = rest_.find_first_of("\r\n");
+  if (end == std::string_view::npos) {
+    const std::string_view line = rest_;
+    rest_ = {};
+    last_line_ended_ = false;
+    return line;
+  }
+  const std::string_view line = rest_.substr(0, end);
+  const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
+  rest_.remove_prefix(end + (crlf ? 2 : 1));
+  last_line_ended_ = true;
+  return line;
+}
+
+bool RecordReader::AtEnd() const {
+  return lines_.Rest().find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
+  if (AtEnd()) Raise(kInputPastEndOfFile);
+  std::string_view read_text;
+  if (!ParseTextAndFlag(lines_.NextLine(), read_text, flag)) Raise(kTypeMismatch);
+  text.assign(read_text);
+}
+
+}  // namespace rt

@@ -1,0 +1,81 @@
+// Record lines: the lines of text files that Write # writes and Input #
+// reads. Fields stand in order, separated by ","; a string field is its text
+// between double quotes, unchanged (the format has no escape, not even for a
+// double quote); a Boolean field is #TRUE# or #FALSE#; CR LF ends the line.
+// Everything here is bytes already in the system code page.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// One field of a record line to be written; made by StringField or
+// BooleanField.
+struct RecordField {
+  bool is_boolean;
+  std::string_view text;
+  bool flag;
+};
+
+inline RecordField StringField(std::string_view bytes) { return {false, bytes, false}; }
+inline RecordField BooleanField(bool flag) { return {true, {}, flag}; }
+
+// Appends one record line made of `fields`, CR LF included, to `out`.
+void AppendRecordLine(std::string& out, std::initializer_list<RecordField> fields);
+
+// Reads the one record form the program reads, "a string field and a Boolean
+// field", from one line without its line end. The line must end (trailing
+// spaces and tabs aside) in "," and #TRUE# or #FALSE#, in any letter case.
+// The text is all before that last comma, trimmed of spaces and tabs; if it
+// begins with a double quote it must end with one and is what lies between
+// them, so a double quote written inside a text reads back unchanged. A NUL
+// byte anywhere fails the line: the list box would cut the text at it.
+// Returns false, leaving text and flag alone, for a line it cannot read.
+bool ParseTextAndFlag(std::string_view line, std::string_view& text, bool& flag);
+
+// Splits a byte buffer into lines at CR LF, LF or a lone CR.
+class LineReader {
+ public:
+  LineReader() = default;
+  explicit LineReader(std::string_view bytes) : rest_(bytes) {}
+
+  bool AtEnd() const { return rest_.empty(); }
+
+  // The next line, without its line end. Only when !AtEnd().
+  std::string_view NextLine();
+
+  // Whether the line NextLine gave last had a line end; only the last line
+  // of a buffer can lack one.
+  bool LastLineEnded() const { return last_line_ended_; }
+
+  // The bytes not yet read.
+  std::string_view Rest() const { return rest_; }
+
+ private:
+  std::string_view rest_;
+  bool last_line_ended_ = false;
+};
+
+// Reads record lines one after another from a file's bytes, as Input # does
+// from a file open for input. The bytes must outlive the reader.
+class RecordReader {
+ public:
+  RecordReader() = default;
+  explicit RecordReader(std::string_view bytes) : lines_(bytes) {}
+
+  // True when nothing but blank lines is left: an editor's trailing empty
+  // lines are no record, and reading them would only fail.
+  bool AtEnd() const;
+
+  // Reads the next line as a text and a flag (ParseTextAndFlag). Throws
+  // RunError 62 (Input past end of file) when AtEnd(), 13 (Type mismatch)
+  // for a line it cannot read; that line is consumed either way.
+  void ReadTextAndFlag(std::string& text, bool& flag);
+
+ private:
+  LineReader lines_;
+};
+
+}  // namespace rt

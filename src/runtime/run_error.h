@@ -1,0 +1,47 @@
+// Numbered run-time errors. Runtime operations and control properties report
+// failure by throwing a RunError; the window's event dispatch catches it, ends
+// the handler it arose in and shows its number and description.
+#pragma once
+
+#include <string>
+
+namespace rt {
+
+enum ErrorNumber : int {
+  kInvalidProcedureCall = 5,
+  kOverflow = 6,
+  kOutOfMemory = 7,
+  kSubscriptOutOfRange = 9,
+  kTypeMismatch = 13,
+  kBadFileNameOrNumber = 52,
+  kFileNotFound = 53,
+  kBadFileMode = 54,
+  kFileAlreadyOpen = 55,
+  kDeviceIOError = 57,
+  kDiskFull = 61,
+  kInputPastEndOfFile = 62,
+  kTooManyFiles = 67,
+  kPermissionDenied = 70,
+  kPathFileAccessError = 75,
+  kPathNotFound = 76,
+  kInvalidPropertyValue = 380,
+  kInvalidPropertyArrayIndex = 381,
+};
+
+struct RunError {
+  int number;
+  std::wstring description;
+};
+
+// The plain English description the runtime gives each number.
+std::wstring DescribeError(int number);
+
+// Throws RunError{number, DescribeError(number)}.
+[[noreturn]] void Raise(int number);
+
+// Throws RunError{number, description}: for failures that carry the
+// system's own words (a file that cannot be written, a program that
+// cannot be started).
+[[noreturn]] void Raise(int number, std::wstring description);
+
+}  // namespace rt

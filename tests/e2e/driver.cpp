@@ -1,0 +1,267 @@
+#include "driver.h"
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+[[noreturn]] void Fail(const std::wstring& what) {
+  throw std::runtime_error(Narrow(what) + " (error " + std::to_string(GetLastError()) + ")");
+}
+
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW entry;
+  const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+  }
+  SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+using Visit = std::function<void(HWND)>;
+
+struct TopWindowSearch {
+  DWORD process_id;
+  const Visit* visit;
+};
+
+BOOL CALLBACK VisitTopWindow(HWND window, LPARAM context) {
+  const auto* search = reinterpret_cast<const TopWindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->process_id) (*search->visit)(window);
+  return TRUE;
+}
+
+BOOL CALLBACK VisitChild(HWND child, LPARAM context) {
+  (*reinterpret_cast<const Visit*>(context))(child);
+  return TRUE;
+}
+
+void ForEachTopWindow(DWORD process_id, const Visit& visit) {
+  TopWindowSearch search{process_id, &visit};
+  EnumWindows(VisitTopWindow, reinterpret_cast<LPARAM>(&search));
+}
+
+void ForEachChild(HWND parent, const Visit& visit) {
+  EnumChildWindows(parent, VisitChild, reinterpret_cast<LPARAM>(&visit));
+}
+
+}  // namespace
+
+std::wstring BuildFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+TestFolder::TestFolder() {
+  static int made = 0;
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + L"tavimo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++made);
+  RemoveTree(path_);
+  if (!CreateDirectoryW(path_.c_str(), nullptr)) Fail(L"cannot create " + path_);
+  for (const wchar_t* program : {L"tavimo.exe", L"recorder.exe"}) {
+    if (!CopyFileW((BuildFolder() + L"\\" + program).c_str(), File(program).c_str(), FALSE)) {
+      Fail(std::wstring(L"cannot copy ") + program);
+    }
+  }
+}
+
+TestFolder::~TestFolder() { RemoveTree(path_); }
+
+std::string ReadBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) Fail(L"cannot write " + path);
+}
+
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                      nullptr, nullptr);
+  return out;
+}
+
+Tavimo::Tavimo(const TestFolder& folder) {
+  std::wstring command = L"\"" + folder.File(L"tavimo.exe") + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  // Started from another working folder: the program must find its files
+  // by its own folder.
+  const std::wstring elsewhere = BuildFolder();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      elsewhere.c_str(), &startup, &info)) {
+    Fail(L"cannot start " + command);
+  }
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  process_id_ = info.dwProcessId;
+  WaitForInputIdle(process_, 10000);
+  const bool found = WaitUntil(
+      [&] {
+        ForEachTopWindow(process_id_, [&](HWND window) {
+          if (ClassName(window) == L"TavimoMainWindow" && IsWindowVisible(window)) window_ = window;
+        });
+        return window_ != nullptr;
+      },
+      10000ms);
+  if (!found) Fail(L"the main window did not show");
+  Sync();
+}
+
+Tavimo::~Tavimo() {
+  if (Running()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+  CloseHandle(process_);
+}
+
+HWND Tavimo::List() const { return FindWindowExW(window_, nullptr, L"ListBox", nullptr); }
+
+HWND Tavimo::Button(const std::wstring& caption) const {
+  return FindWindowExW(window_, nullptr, L"Button", caption.c_str());
+}
+
+void Tavimo::Press(const std::wstring& caption) const {
+  const HWND button = Button(caption);
+  if (!button) Fail(L"no button " + caption);
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void Tavimo::ClickItem(int index) const {
+  RECT item{};
+  SendMessageW(List(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  const LPARAM point = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(List(), WM_LBUTTONUP, 0, point);
+  Sync();
+}
+
+std::vector<std::wstring> Tavimo::Items() const {
+  std::vector<std::wstring> items;
+  const int count = static_cast<int>(SendMessageW(List(), LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(List(), LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(List(), LB_GETTEXT, static_cast<WPARAM>(i),
+                                                 reinterpret_cast<LPARAM>(text.data()))));
+    items.push_back(text);
+  }
+  return items;
+}
+
+std::vector<bool> Tavimo::Flags() const {
+  std::vector<bool> flags;
+  const int count = static_cast<int>(SendMessageW(List(), LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    flags.push_back(SendMessageW(List(), LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
+  }
+  return flags;
+}
+
+std::vector<HWND> Tavimo::Dialogs() const {
+  std::vector<HWND> dialogs;
+  ForEachTopWindow(process_id_, [&](HWND window) {
+    if (ClassName(window) == L"#32770" && IsWindowVisible(window)) dialogs.push_back(window);
+  });
+  return dialogs;
+}
+
+HWND Tavimo::WaitForDialog(std::chrono::milliseconds limit) const {
+  HWND dialog = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> shown = Dialogs();
+        dialog = shown.empty() ? nullptr : shown.front();
+        return dialog != nullptr;
+      },
+      limit);
+  return dialog;
+}
+
+bool Tavimo::Close(std::chrono::milliseconds limit) {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  return WaitForExit(limit);
+}
+
+bool Tavimo::WaitForExit(std::chrono::milliseconds limit) {
+  return WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+}
+
+bool Tavimo::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+void Tavimo::Sync() const {
+  DWORD_PTR unused = 0;
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &unused);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring DialogText(HWND dialog) {
+  std::wstring text;
+  ForEachChild(dialog, [&](HWND child) {
+    if (ClassName(child) != L"Static") return;
+    const std::wstring line = WindowText(child);
+    if (line.empty()) return;
+    if (!text.empty()) text += L"\n";
+    text += line;
+  });
+  return text;
+}
+
+void AnswerDialog(HWND dialog, int button_id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button_id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button_id)));
+}
+
+}  // namespace e2e

@@ -1,0 +1,100 @@
+// Drives the real tavimo.exe the way a user would: starts it in a fresh
+// folder of its own, finds its window and controls, clicks, answers its
+// dialogs and reads what it shows.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// A fresh folder under the temporary folder, holding copies of tavimo.exe
+// and the recorder; removed with everything in it at the end.
+class TestFolder {
+ public:
+  TestFolder();
+  ~TestFolder();
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
+
+  const std::wstring& Path() const { return path_; }
+  std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+ private:
+  std::wstring path_;
+};
+
+// The folder of the test programs (tavimo.exe, recorder.exe and the driver).
+std::wstring BuildFolder();
+
+std::string ReadBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+bool Exists(const std::wstring& path);
+
+// Bytes in the system code page, for building store files.
+std::string Ansi(const std::wstring& text);
+
+// Polls until the condition holds or the time is up; returns the last result.
+template <typename Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    Sleep(20);
+  }
+}
+
+// One running tavimo.exe.
+class Tavimo {
+ public:
+  // Starts folder\tavimo.exe and waits until its window is shown.
+  explicit Tavimo(const TestFolder& folder);
+  ~Tavimo();  // ends the process if it still runs
+  Tavimo(const Tavimo&) = delete;
+  Tavimo& operator=(const Tavimo&) = delete;
+
+  HWND Window() const { return window_; }
+  HWND List() const;
+  HWND Button(const std::wstring& caption) const;
+  DWORD ProcessId() const { return process_id_; }
+
+  // Posts a click, as the user's click arrives: the call returns at once.
+  void Press(const std::wstring& caption) const;
+  // Clicks the item with the mouse: toggles its flag and makes it current.
+  void ClickItem(int index) const;
+
+  std::vector<std::wstring> Items() const;
+  std::vector<bool> Flags() const;
+
+  // The next dialog box of the process that is not the main window, or
+  // nullptr when none shows within the limit.
+  HWND WaitForDialog(std::chrono::milliseconds limit = 5000ms) const;
+  // Every dialog box of the process now shown.
+  std::vector<HWND> Dialogs() const;
+
+  // Closes the window as the user does and waits for the process to end.
+  bool Close(std::chrono::milliseconds limit = 10000ms);
+  bool WaitForExit(std::chrono::milliseconds limit);
+  bool Running() const;
+  // Waits until the window has handled everything sent so far.
+  void Sync() const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD process_id_ = 0;
+  HWND window_ = nullptr;
+};
+
+// The texts of a dialog's static controls, joined by line ends.
+std::wstring DialogText(HWND dialog);
+std::wstring WindowText(HWND window);
+// Presses the dialog's button with this id (IDOK, IDCANCEL...).
+void AnswerDialog(HWND dialog, int button_id);
+
+}  // namespace e2e

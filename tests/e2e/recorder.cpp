@@ -1,0 +1,64 @@
+// A stand-in for the programs that Tavimo starts. It writes down when it
+// started, with what command line, and when it ended, in recorder.log beside
+// itself; lives as many milliseconds as recorder.ms beside it says; and, when
+// recorder.broadcast exists, sends a message to every top-level window and
+// waits for the answers before it ends, as some installers do.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+unsigned long long Now() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+void Log(const std::wstring& folder, const std::wstring& line) {
+  const std::wstring text = line + L"\r\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  // Several recorders may write at once: one appending write per line.
+  const HANDLE log = CreateFileW((folder + L"\\recorder.log").c_str(), FILE_APPEND_DATA,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(log, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(log);
+}
+
+DWORD LifetimeMs(const std::wstring& folder) {
+  const HANDLE file = CreateFileW((folder + L"\\recorder.ms").c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 0;
+  char digits[16] = {};
+  DWORD read = 0;
+  ReadFile(file, digits, sizeof digits - 1, &read, nullptr);
+  CloseHandle(file);
+  return static_cast<DWORD>(strtoul(digits, nullptr, 10));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const std::wstring folder = OwnFolder();
+  const std::wstring pid = std::to_wstring(GetCurrentProcessId());
+  Log(folder, L"start " + std::to_wstring(Now()) + L" " + pid + L" " + GetCommandLineW());
+  Sleep(LifetimeMs(folder));
+  if (GetFileAttributesW((folder + L"\\recorder.broadcast").c_str()) != INVALID_FILE_ATTRIBUTES) {
+    SendMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TavimoRecorderPing"), 0, 0);
+  }
+  Log(folder, L"end " + std::to_wstring(Now()) + L" " + pid);
+  return 0;
+}

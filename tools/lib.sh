@@ -1,0 +1,87 @@
+# Shared steps of the project's scripts: packages, builds, Wine and a display.
+# Sourced, not run.
+
+TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${TAVIMO_BUILD_ROOT:-$TOP/build}
+
+say() { printf '== %s\n' "$*" >&2; }
+
+PACKAGES=(
+  cmake ninja-build g++ googletest libgtest-dev clang libclang-rt-14-dev clang-format clang-tidy
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
+  wine wine64 wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick zip
+)
+
+# Installs whatever of the packages is missing; does nothing when all are there.
+ensure_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  say "installing: ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then dpkg --add-architecture i386; fi
+  apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The shipped program is 32-bit. Where the kernel cannot execute 32-bit Linux
+# programs (32-bit Wine's own loader is one), the same sources are built for
+# 64-bit Windows and run under 64-bit Wine instead.
+pick_wine() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    WINE_ARCH=win32 WINE_LOADER=/usr/lib/wine/wine TOOLCHAIN=mingw-i686
+  else
+    WINE_ARCH=win64 WINE_LOADER=/usr/lib/wine/wine64 TOOLCHAIN=mingw-x86_64
+  fi
+  WIN_BUILD=$BUILD/$TOOLCHAIN
+  export WINEDEBUG=-all WINEARCH=$WINE_ARCH
+  export WINEPREFIX=${TAVIMO_WINEPREFIX:-$BUILD/wineprefix-$WINE_ARCH}
+}
+
+# Configures and builds one cross build: build_windows TOOLCHAIN TYPE [targets...]
+build_windows() {
+  local toolchain=$1 type=$2 dir=$BUILD/$1
+  shift 2
+  cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE="$type" >/dev/null
+  cmake --build "$dir" -j2 ${1:+--target "$@"}
+}
+
+# A fresh Wine prefix with no browser or text associations of its own (tests
+# register what they need) and a font for the Chinese captions.
+make_prefix() {
+  rm -rf "$WINEPREFIX"
+  WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -w
+  "$WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+}
+
+# A virtual display, unless one is given.
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ -z "${TAVIMO_VIRTUAL_DISPLAY:-}" ]; then return 0; fi
+  local number=$((90 + RANDOM % 100))
+  while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$number"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && return 0; sleep 0.1; done
+  say "Xvfb did not start"
+  return 1
+}
+
+# One persistent Wine server for the whole run: each program then starts in a
+# fraction of a second.
+start_wine() {
+  /usr/lib/wine/wineserver -p
+  "$WINE_LOADER" cmd /c exit 0 >/dev/null 2>&1 || true
+}
+
+stop_all() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  return 0
+}

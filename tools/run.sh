@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds Tavimo and opens it under Wine. With a display it runs there until
+# closed; with none it runs on a virtual display, saves a screenshot to
+# build/screenshot.png and closes. Installs what is missing.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+ensure_packages
+pick_wine
+build_windows "$TOOLCHAIN" Release tavimo
+folder=$BUILD/run
+mkdir -p "$folder"
+cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
+[ -d "$WINEPREFIX" ] || make_prefix
+
+if [ -n "${DISPLAY:-}" ]; then
+  say "starting $folder/tavimo.exe"
+  exec "$WINE_LOADER" "$folder/tavimo.exe"
+fi
+
+trap stop_all EXIT
+start_display
+start_wine
+"$WINE_LOADER" "$folder/tavimo.exe" &
+sleep 3
+import -window root -crop 400x420+0+0 "$BUILD/screenshot.png"
+say "screenshot of the running window: $BUILD/screenshot.png"
+"$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true
