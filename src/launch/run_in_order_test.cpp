@@ -90,7 +90,9 @@ TEST(RunInOrderTest, RunsSelectedItemsInListOrderAndLeavesTheListAsItWas) {
 
 TEST(RunInOrderTest, ListChangedDuringTheWalk) {
   FakeWindow grown({{L"a.exe", true}, {L"b.exe", true}});
-  grown.during_run = [&](const std::wstring&) { grown.items.push_back({L"new.exe", true}); };
+  grown.during_run = [&](const std::wstring& text) {
+    if (text == L"a.exe") grown.items.push_back({L"new.exe", true});
+  };
   RunInOrder().Run(grown);
   EXPECT_EQ(grown.log, WalkThatRan({L"a.exe", L"b.exe"}));
 

@@ -58,33 +58,7 @@ void WriteProbeFile(const std::wstring& path) {
   rt::Close(number);
 }
 
-std::wstring TempFolder() {
-  wchar_t folder[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, folder);
-  return folder;
-}
-
-// The probe file goes beside the program; where the program's folder cannot
-// be written, to the user's temporary folder instead.
-std::wstring CreateProbeFile() {
-  const std::wstring beside_program = rt::InProgramFolder(rt::App::Path(), kProbeFileName);
-  try {
-    WriteProbeFile(beside_program);
-    return beside_program;
-  } catch (const rt::RunError&) {
-    DeleteFileW(beside_program.c_str());
-  }
-  const std::wstring in_temp = rt::InProgramFolder(TempFolder(), kProbeFileName);
-  try {
-    WriteProbeFile(in_temp);
-  } catch (...) {
-    DeleteFileW(in_temp.c_str());
-    throw;
-  }
-  return in_temp;
-}
-
-// Deletes the probe file however the route ends.
+// Deletes the probe file however the route ends, a failed write included.
 class ProbeFile {
  public:
   explicit ProbeFile(std::wstring path) : path_(std::move(path)) {}
@@ -97,17 +71,11 @@ class ProbeFile {
   std::wstring path_;
 };
 
+// A probe file that cannot be written beside the program is a run-time
+// error, which ends the walk.
 int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
-  std::wstring probe_path;
-  try {
-    probe_path = CreateProbeFile();
-  } catch (const rt::RunError& error) {
-    rt::MsgBox(L"Could not open " + address + L"\r\nThe browser lookup file could not be written: " +
-                   error.description,
-               MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
-    return 0;
-  }
-  const ProbeFile probe(probe_path);
+  const ProbeFile probe(rt::InProgramFolder(rt::App::Path(), kProbeFileName));
+  WriteProbeFile(probe.Path());
   const std::optional<std::wstring> browser = LookUpProgram(rt::ToAnsi(probe.Path()), nullptr);
   if (!browser) {
     rt::MsgBox(L"Could not find associated Browser", MB_OK | MB_ICONEXCLAMATION,

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Benchmarks: builds Tavimo and the floor programs in release mode, runs them
+# under Wine on a virtual display and prints the medians of several runs
+# (--runs N, default 7): each Tavimo figure beside the same work done by the
+# plainest Win32 program, their ratio and its target. Then the size of the
+# shipped 32-bit tavimo.exe, stripped, and the DLLs it imports.
+# TAVIMO_BUILD_ROOT picks the build folder (default: build/). Exit code 0 when
+# every target is met, 3 when one is missed, anything else when a step fails.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+ensure_packages
+pick_wine
+# A prefix of its own, so that the association the bench registers for its
+# documents never meets the tests.
+export WINEPREFIX=${TAVIMO_WINEPREFIX:-$BUILD/wineprefix-bench-$WINE_ARCH}
+mkdir -p "$BUILD"
+
+say "release build of Tavimo and the floor programs ($TOOLCHAIN)"
+build_windows "$TOOLCHAIN" Release bench_runner >"$BUILD/bench-build.log" 2>&1 ||
+  { cat "$BUILD/bench-build.log"; exit 1; }
+say "release build of the shipped tavimo.exe (mingw-i686)"
+build_windows mingw-i686 Release tavimo >"$BUILD/bench-build-i686.log" 2>&1 ||
+  { cat "$BUILD/bench-build-i686.log"; exit 1; }
+
+TAVIMO_VIRTUAL_DISPLAY=1
+trap stop_all EXIT
+start_display
+[ -f "$WINEPREFIX/system.reg" ] || make_prefix
+start_wine
+
+cpu=$(sed -n 's/^model name\s*:\s*//p' /proc/cpuinfo | head -n 1)
+echo "$(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores, ${cpu:-unknown CPU}; Linux $(uname -r);" \
+  "$("$WINE_LOADER" --version) ($WINE_ARCH, $TOOLCHAIN build)"
+status=0
+"$WINE_LOADER" "$WIN_BUILD/bin/bench_runner.exe" "$@" | tr -d '\r' || status=$?
+
+shipped=$BUILD/mingw-i686/bin/tavimo.exe
+stripped=$BUILD/tavimo-stripped.exe
+i686-w64-mingw32-strip -o "$stripped" "$shipped"
+imports=$(i686-w64-mingw32-objdump -p "$stripped" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+echo "tavimo.exe (32-bit release, stripped): $(stat -c %s "$stripped") bytes; imports: $imports"
+if "$TOP/tools/check-exe.sh" "$stripped"; then
+  echo "only Windows' own DLLs: yes"
+else
+  echo "only Windows' own DLLs: NO"
+  [ "$status" -ne 0 ] || status=3
+fi
+exit "$status"
