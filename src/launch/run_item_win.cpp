@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -44,8 +45,7 @@ void StartProgram(const std::wstring& item_text, HWND owner) {
 // The program the shell would open the file with, or nothing.
 std::optional<std::wstring> LookUpProgram(const std::string& file, const char* folder) {
   std::string found(kLookupBufferSize, ' ');
-  const auto code =
-      reinterpret_cast<intptr_t>(FindExecutableA(file.c_str(), folder, found.data()));
+  const auto code = reinterpret_cast<intptr_t>(FindExecutableA(file.c_str(), folder, found.data()));
   const std::optional<std::string> program = FoundProgram(found, code);
   if (!program) return std::nullopt;
   return rt::FromAnsi(*program);
@@ -58,10 +58,31 @@ void WriteProbeFile(const std::wstring& path) {
   rt::Close(number);
 }
 
-// Deletes the probe file however the route ends, a failed write included.
+std::wstring TempFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, folder);
+  return folder;
+}
+
+// The probe file, written beside the program or, where the program's folder
+// cannot be written, in the user's temporary folder; deleted however the
+// route ends, a failed write included. Raises the last place's error when
+// neither can be written.
 class ProbeFile {
  public:
-  explicit ProbeFile(std::wstring path) : path_(std::move(path)) {}
+  ProbeFile() {
+    const std::wstring folders[] = {rt::App::Path(), TempFolder()};
+    for (size_t i = 0; i < std::size(folders); ++i) {
+      path_ = rt::InProgramFolder(folders[i], kProbeFileName);
+      try {
+        WriteProbeFile(path_);
+        return;
+      } catch (const rt::RunError&) {
+        DeleteFileW(path_.c_str());
+        if (i + 1 == std::size(folders)) throw;
+      }
+    }
+  }
   ~ProbeFile() { DeleteFileW(path_.c_str()); }
   ProbeFile(const ProbeFile&) = delete;
   ProbeFile& operator=(const ProbeFile&) = delete;
@@ -71,12 +92,19 @@ class ProbeFile {
   std::wstring path_;
 };
 
-// A probe file that cannot be written beside the program is a run-time
-// error, which ends the walk.
+// The browser's probe file cannot be written anywhere: the item is
+// reported and the walk goes on.
 int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
-  const ProbeFile probe(rt::InProgramFolder(rt::App::Path(), kProbeFileName));
-  WriteProbeFile(probe.Path());
-  const std::optional<std::wstring> browser = LookUpProgram(rt::ToAnsi(probe.Path()), nullptr);
+  std::optional<ProbeFile> probe;
+  try {
+    probe.emplace();
+  } catch (const rt::RunError& error) {
+    rt::MsgBox(L"Could not open " + address + L"\r\nThe browser lookup file could not be written: " +
+                   error.description,
+               MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
+    return 0;
+  }
+  const std::optional<std::wstring> browser = LookUpProgram(rt::ToAnsi(probe->Path()), nullptr);
   if (!browser) {
     rt::MsgBox(L"Could not find associated Browser", MB_OK | MB_ICONEXCLAMATION,
                L"Browser Not Found");

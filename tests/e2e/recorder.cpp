@@ -1,8 +1,9 @@
 // A stand-in for the programs that Tavimo starts. It writes down when it
-// started, with what command line, and when it ended, in recorder.log beside
-// itself; lives as many milliseconds as recorder.ms beside it says; and, when
-// recorder.broadcast exists, sends a message to every top-level window and
-// waits for the answers before it ends, as some installers do.
+// started, with what command line and show command, and when it ended, in
+// recorder.log beside itself; lives as many milliseconds as recorder.ms
+// beside it says; and, when recorder.broadcast exists, sends a message to
+// every top-level window and waits for the answers before it ends, as some
+// installers do.
 #include <windows.h>
 
 #include <string>
@@ -51,10 +52,14 @@ DWORD LifetimeMs(const std::wstring& folder) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   const std::wstring folder = OwnFolder();
   const std::wstring pid = std::to_wstring(GetCurrentProcessId());
   Log(folder, L"start " + std::to_wstring(Now()) + L" " + pid + L" " + GetCommandLineW());
+  // The show state the starter asked for (STARTUPINFO.wShowWindow), or
+  // SW_SHOWDEFAULT when it asked for none.
+  Log(folder,
+      L"show " + std::to_wstring(Now()) + L" " + pid + L" " + std::to_wstring(show_command));
   Sleep(LifetimeMs(folder));
   if (GetFileAttributesW((folder + L"\\recorder.broadcast").c_str()) != INVALID_FILE_ATTRIBUTES) {
     SendMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TavimoRecorderPing"), 0, 0);
