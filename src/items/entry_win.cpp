@@ -88,7 +88,8 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
     }
     return;  // a plain cancel says nothing
   }
-  file.resize(file.find('\0') == std::string::npos ? file.size() : file.find('\0'));
+  const size_t path_end = file.find('\0');
+  if (path_end != std::string::npos) file.resize(path_end);
   std::wstring path = rt::FromAnsi(file);
   if (LostInConversion(file)) {
     TellNotStorable(path);

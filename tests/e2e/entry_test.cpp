@@ -1,0 +1,407 @@
+// Adding items (open-file dialog, input box, a drop from the shell) and
+// removing them, driven as the user does it, and what reaches the store.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "drag_source.h"
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kAddFile[] = L"增加項目";
+constexpr wchar_t kRemove[] = L"移除項目";
+constexpr wchar_t kAddAddress[] = L"加入網址";
+constexpr wchar_t kStore[] = L"exefiles.dat";
+// The open-file dialog's file-name box and file-type list.
+constexpr int kFileNameBox = 0x47C;
+constexpr int kFileTypeList = 0x470;
+// Devanagari: no ANSI code page holds it.
+constexpr wchar_t kOutsideCodePages[] = L"\u0915\u093F";
+
+using Items = std::vector<std::wstring>;
+using Flags = std::vector<bool>;
+
+// The text as an ANSI call shows it: through the system code page and back.
+std::wstring ThroughCodePage(const std::wstring& text) {
+  const std::string bytes = Ansi(text);
+  std::wstring back(bytes.size(), L'\0');
+  back.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(),
+                                                      static_cast<int>(bytes.size()), back.data(),
+                                                      static_cast<int>(back.size()))));
+  return back;
+}
+
+bool CodePageHolds(const std::wstring& text) {
+  BOOL defaulted = FALSE;
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                      nullptr, 0, nullptr, &defaulted);
+  return !defaulted;
+}
+
+std::wstring ShortPath(const std::wstring& path) {
+  wchar_t short_path[MAX_PATH] = {};
+  return GetShortPathNameW(path.c_str(), short_path, MAX_PATH) ? short_path : L"";
+}
+
+// One store line of an item whose flag is as given.
+std::string StoreLine(const std::wstring& text, bool selected) {
+  return "\"" + Ansi(text) + "\"," + (selected ? "#TRUE#" : "#FALSE#") + "\r\n";
+}
+
+int ItemCount(const Tavimo& tavimo) {
+  return static_cast<int>(SendMessageW(tavimo.List(), LB_GETCOUNT, 0, 0));
+}
+
+bool WaitForItemCount(const Tavimo& tavimo, int count) {
+  return WaitUntil([&] { return ItemCount(tavimo) == count; });
+}
+
+POINT ListCentre(const Tavimo& tavimo) {
+  RECT list{};
+  GetWindowRect(tavimo.List(), &list);
+  return POINT{(list.left + list.right) / 2, (list.top + list.bottom) / 2};
+}
+
+// The texts of a combo box's list.
+Items ComboTexts(HWND combo) {
+  Items texts;
+  const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                                 reinterpret_cast<LPARAM>(text.data()))));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+bool IsOpenFileDialog(HWND dialog) { return GetDlgItem(dialog, kFileNameBox) != nullptr; }
+
+bool IsInputBox(HWND dialog) {
+  return !IsOpenFileDialog(dialog) && FindWindowExW(dialog, nullptr, L"Edit", nullptr) != nullptr;
+}
+
+// A box counts once it shows its text: it can be found a moment before.
+bool IsMessageBox(HWND dialog) {
+  return !IsOpenFileDialog(dialog) && !IsInputBox(dialog) && !DialogText(dialog).empty();
+}
+
+// The first dialog of the program that passes the test, or nullptr when
+// none shows in time.
+template <typename Test>
+HWND WaitForDialogThat(const Tavimo& tavimo, Test test) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND dialog : tavimo.Dialogs()) {
+      if (test(dialog)) {
+        found = dialog;
+        return true;
+      }
+    }
+    return false;
+  });
+  return found;
+}
+
+HWND WaitForMessageBox(const Tavimo& tavimo) { return WaitForDialogThat(tavimo, IsMessageBox); }
+
+// Waits until every dialog is closed and the window has gone back to its
+// events, so that a box it showed afterwards would be there.
+void WaitUntilNoDialog(const Tavimo& tavimo) {
+  WaitUntil([&] { return tavimo.Dialogs().empty(); });
+  tavimo.Sync();
+}
+
+HWND PressAddFile(const Tavimo& tavimo) {
+  tavimo.Press(kAddFile);
+  return WaitForDialogThat(tavimo, IsOpenFileDialog);
+}
+
+// Clicks arrive in the order they were posted: once this input box shows,
+// every click posted before it has been handled.
+HWND PressAddAddress(const Tavimo& tavimo) {
+  tavimo.Press(kAddAddress);
+  return WaitForDialogThat(tavimo, IsInputBox);
+}
+
+void TypeAndPress(HWND dialog, HWND box, const std::wstring& text, int button_id) {
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  AnswerDialog(dialog, button_id);
+}
+
+void ChooseFile(HWND open_file_dialog, const std::wstring& name) {
+  TypeAndPress(open_file_dialog, GetDlgItem(open_file_dialog, kFileNameBox), name, IDOK);
+}
+
+void Answer(HWND input_box, const std::wstring& text, int button_id = IDOK) {
+  TypeAndPress(input_box, FindWindowExW(input_box, nullptr, L"Edit", nullptr), text, button_id);
+}
+
+TEST(EntryOpenFileDialog, ChosenFileGoesToTheEndEachTimeItIsChosen) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreLine(L"C:\\Tools\\loaded.exe", true));
+  const std::wstring chosen = folder.File(L"notes.txt");
+  WriteBytes(chosen, "");
+  Tavimo tavimo(folder);
+
+  const HWND dialog = PressAddFile(tavimo);
+  ASSERT_NE(dialog, nullptr) << "expected the open-file dialog";
+  EXPECT_EQ(WindowText(dialog), ThroughCodePage(L"加入項目"));
+  EXPECT_EQ(ComboTexts(GetDlgItem(dialog, kFileTypeList)),
+            Items{ThroughCodePage(L"加入的檔案 (*.*)")})
+      << "one file type, named as the system code page shows it";
+  // A bare name is looked up in the folder the dialog opened in: the
+  // program's own.
+  ChooseFile(dialog, L"notes.txt");
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2));
+
+  const HWND again = PressAddFile(tavimo);
+  ASSERT_NE(again, nullptr) << "expected the open-file dialog a second time";
+  ChooseFile(again, chosen);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 3));
+  EXPECT_EQ(tavimo.Items(), (Items{L"C:\\Tools\\loaded.exe", chosen, chosen}));
+  EXPECT_EQ(tavimo.Flags(), (Flags{true, false, false}));
+}
+
+TEST(EntryOpenFileDialog, CancelAddsNothingAndShowsNothing) {
+  TestFolder folder;
+  Tavimo tavimo(folder);
+  const HWND dialog = PressAddFile(tavimo);
+  ASSERT_NE(dialog, nullptr) << "expected the open-file dialog";
+  AnswerDialog(dialog, IDCANCEL);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_TRUE(tavimo.Dialogs().empty());
+  EXPECT_TRUE(tavimo.Items().empty());
+}
+
+TEST(EntryOpenFileDialog, PathMustFitTheDialogsBufferWithItsEnd) {
+  TestFolder folder;
+  // Paths of 254 and 255 characters; the buffer holds 255 bytes, NUL included.
+  const std::wstring fits = folder.File(std::wstring(254 - folder.Path().size() - 1, L'f'));
+  const std::wstring too_long = folder.File(std::wstring(255 - folder.Path().size() - 1, L'l'));
+  WriteBytes(fits, "");
+  WriteBytes(too_long, "");
+  Tavimo tavimo(folder);
+
+  ChooseFile(PressAddFile(tavimo), fits);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 1));
+  EXPECT_EQ(tavimo.Items(), Items{fits});
+
+  ChooseFile(PressAddFile(tavimo), too_long);
+  const HWND box = WaitForMessageBox(tavimo);
+  ASSERT_NE(box, nullptr) << "expected a box saying the path is too long";
+  EXPECT_NE(DialogText(box).find(L"路徑太長"), std::wstring::npos)
+      << "got " << Ansi(DialogText(box));
+  AnswerDialog(box, IDOK);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_EQ(tavimo.Items(), Items{fits});
+}
+
+TEST(EntryOpenFileDialog, FileNamedOutsideTheCodePageIsRefusedWithABox) {
+  TestFolder folder;
+  const std::wstring file = folder.File(std::wstring(kOutsideCodePages) + L" notes.txt");
+  if (CodePageHolds(file)) GTEST_SKIP() << "the system code page holds the name";
+  WriteBytes(file, "");
+  Tavimo tavimo(folder);
+
+  // The dialog hands the name back in the code page, where it is lost.
+  ChooseFile(PressAddFile(tavimo), file);
+  const HWND box = WaitForMessageBox(tavimo);
+  ASSERT_NE(box, nullptr) << "expected a box saying the file cannot be kept";
+  EXPECT_NE(DialogText(box).find(L" notes.txt"), std::wstring::npos) << "the box names the file";
+  AnswerDialog(box, IDOK);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_TRUE(tavimo.Items().empty());
+}
+
+TEST(EntryInputBox, AnswersAreAddedExactlyAsTyped) {
+  TestFolder folder;
+  Tavimo tavimo(folder);
+  const Items answers = {L"http://example.com/", L"http://example.com/find?a=1,b=2", L"   "};
+  for (size_t i = 0; i < answers.size(); ++i) {
+    const HWND box = PressAddAddress(tavimo);
+    ASSERT_NE(box, nullptr) << "expected the input box";
+    EXPECT_EQ(WindowText(box), L"加入項目");
+    EXPECT_EQ(DialogText(box), L"請輸入網址");
+    EXPECT_EQ(WindowText(FindWindowExW(box, nullptr, L"Edit", nullptr)), L"")
+        << "the box offers no default text";
+    Answer(box, answers[i]);
+    ASSERT_TRUE(WaitForItemCount(tavimo, static_cast<int>(i) + 1));
+  }
+  EXPECT_EQ(tavimo.Items(), answers);
+  EXPECT_EQ(tavimo.Flags(), (Flags{false, false, false}));
+}
+
+TEST(EntryInputBox, CancelOrAnEmptyAnswerAddsNothing) {
+  TestFolder folder;
+  Tavimo tavimo(folder);
+  const HWND cancelled = PressAddAddress(tavimo);
+  ASSERT_NE(cancelled, nullptr) << "expected the input box";
+  Answer(cancelled, L"http://typed.then/cancelled", IDCANCEL);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_TRUE(tavimo.Dialogs().empty());
+  EXPECT_TRUE(tavimo.Items().empty());
+
+  const HWND empty = PressAddAddress(tavimo);
+  ASSERT_NE(empty, nullptr) << "expected the input box";
+  Answer(empty, L"");
+  WaitUntilNoDialog(tavimo);
+  EXPECT_TRUE(tavimo.Dialogs().empty());
+  EXPECT_TRUE(tavimo.Items().empty());
+}
+
+TEST(EntryInputBox, AddressTheCodePageCannotHoldIsRefusedWithABoxNamingIt) {
+  const std::wstring address = std::wstring(L"http://") + kOutsideCodePages + L".example/";
+  if (CodePageHolds(address)) GTEST_SKIP() << "the system code page holds the address";
+  TestFolder folder;
+  Tavimo tavimo(folder);
+  Answer(PressAddAddress(tavimo), address);
+  const HWND box = WaitForMessageBox(tavimo);
+  ASSERT_NE(box, nullptr) << "expected a box saying the address cannot be kept";
+  EXPECT_NE(DialogText(box).find(address), std::wstring::npos) << "the box names the address";
+  AnswerDialog(box, IDOK);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_TRUE(tavimo.Items().empty());
+}
+
+TEST(EntryDrop, OnlyTheFirstFileOfEachDropIsAdded) {
+  TestFolder folder;
+  const Items files = {folder.File(L"alone.txt"), folder.File(L"first.txt"),
+                       folder.File(L"second.txt"), folder.File(L"third.txt")};
+  for (const std::wstring& file : files) WriteBytes(file, "");
+  Tavimo tavimo(folder);
+
+  const DragOutcome one = DragFiles(ListCentre(tavimo), {files[0]});
+  EXPECT_EQ(one.result, DRAGDROP_S_DROP);
+  EXPECT_NE(one.shown_effect, static_cast<DWORD>(DROPEFFECT_NONE)) << "the list takes files";
+  ASSERT_TRUE(WaitForItemCount(tavimo, 1));
+
+  const DragOutcome three = DragFiles(ListCentre(tavimo), {files[1], files[2], files[3]});
+  EXPECT_EQ(three.result, DRAGDROP_S_DROP);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2));
+  tavimo.Sync();
+  EXPECT_EQ(tavimo.Items(), (Items{files[0], files[1]}));
+  EXPECT_EQ(tavimo.Flags(), (Flags{false, false}));
+}
+
+TEST(EntryDrop, DraggedTextIsRefusedWithoutABox) {
+  TestFolder folder;
+  const std::wstring file = folder.File(L"file.txt");
+  WriteBytes(file, "");
+  Tavimo tavimo(folder);
+
+  const DragOutcome text = DragText(ListCentre(tavimo), file);
+  EXPECT_EQ(text.shown_effect, static_cast<DWORD>(DROPEFFECT_NONE))
+      << "the cursor shows no-drop over the list";
+  EXPECT_EQ(text.effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  tavimo.Sync();
+  EXPECT_TRUE(tavimo.Dialogs().empty());
+  EXPECT_TRUE(tavimo.Items().empty());
+
+  // The same spot takes files: it was the text that was refused.
+  const DragOutcome files = DragFiles(ListCentre(tavimo), {file});
+  EXPECT_NE(files.shown_effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  ASSERT_TRUE(WaitForItemCount(tavimo, 1));
+  EXPECT_EQ(tavimo.Items(), Items{file});
+}
+
+TEST(EntryDrop, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
+  TestFolder folder;
+  const std::wstring file = folder.File(std::wstring(kOutsideCodePages) + L" notes.txt");
+  if (CodePageHolds(file)) GTEST_SKIP() << "the system code page holds the name";
+  WriteBytes(file, "");
+  const std::wstring short_path = ShortPath(file);
+  ASSERT_TRUE(!short_path.empty() && CodePageHolds(short_path))
+      << "expected a short path the code page holds, got " << Ansi(short_path);
+  Tavimo tavimo(folder);
+
+  DragFiles(ListCentre(tavimo), {file});
+  ASSERT_TRUE(WaitForItemCount(tavimo, 1));
+  EXPECT_EQ(tavimo.Items(), Items{short_path});
+  ASSERT_TRUE(tavimo.Close());
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreLine(short_path, false));
+}
+
+TEST(EntryRemove, RemovesTheClickedItemAndNothingMoreUntilTheNextClick) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreLine(L"a.exe", false) + StoreLine(L"b.exe", true) +
+                                      StoreLine(L"c.exe", false) + StoreLine(L"d.exe", true));
+  Tavimo tavimo(folder);
+
+  tavimo.ClickItem(1);
+  tavimo.Press(kRemove);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 3));
+  EXPECT_EQ(tavimo.Items(), (Items{L"a.exe", L"c.exe", L"d.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (Flags{false, false, true})) << "the others keep their flags";
+
+  tavimo.Press(kRemove);
+  const HWND box = PressAddAddress(tavimo);
+  ASSERT_NE(box, nullptr) << "expected the input box";
+  EXPECT_EQ(tavimo.Dialogs().size(), 1u) << "a remove with nothing current shows no box";
+  EXPECT_EQ(tavimo.Items(), (Items{L"a.exe", L"c.exe", L"d.exe"}));
+  AnswerDialog(box, IDCANCEL);
+}
+
+TEST(EntryRemove, BeforeAnyClickRemovesNothingAndShowsNoBox) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreLine(L"a.exe", true) + StoreLine(L"b.exe", false));
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRemove);
+  const HWND box = PressAddAddress(tavimo);
+  ASSERT_NE(box, nullptr) << "expected the input box";
+  EXPECT_EQ(tavimo.Dialogs().size(), 1u) << "a remove with nothing current shows no box";
+  EXPECT_EQ(tavimo.Items(), (Items{L"a.exe", L"b.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (Flags{true, false}));
+  AnswerDialog(box, IDCANCEL);
+}
+
+TEST(EntryListFull, AnItemPastWhatTheStoreReadsBackIsRefusedWithABox) {
+  constexpr int kMostItems = 32768;
+  TestFolder folder;
+  std::string store;
+  for (int i = 0; i < kMostItems; ++i) store += StoreLine(L"http://" + std::to_wstring(i), false);
+  WriteBytes(folder.File(kStore), store);
+  Tavimo tavimo(folder);
+  ASSERT_EQ(ItemCount(tavimo), kMostItems);
+
+  Answer(PressAddAddress(tavimo), L"http://one.too.many/");
+  const HWND box = WaitForMessageBox(tavimo);
+  ASSERT_NE(box, nullptr) << "expected a box saying the list is full";
+  EXPECT_NE(DialogText(box).find(L"清單已滿"), std::wstring::npos)
+      << "got " << Ansi(DialogText(box));
+  AnswerDialog(box, IDOK);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_EQ(ItemCount(tavimo), kMostItems);
+  ASSERT_TRUE(tavimo.Close());
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), store);
+}
+
+TEST(EntryStore, AddedItemsReachTheStoreAtCloseInOrderWithClearFlags) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreLine(L"C:\\Tools\\loaded.exe", true));
+  const std::wstring chosen = folder.File(L"chosen.txt");
+  const std::wstring dropped = folder.File(L"dropped.txt");
+  WriteBytes(chosen, "");
+  WriteBytes(dropped, "");
+  Tavimo tavimo(folder);
+
+  DragFiles(ListCentre(tavimo), {dropped, chosen});
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2));
+  Answer(PressAddAddress(tavimo), L"http://example.com/?q=a,b");
+  ASSERT_TRUE(WaitForItemCount(tavimo, 3));
+  ChooseFile(PressAddFile(tavimo), chosen);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 4));
+
+  ASSERT_TRUE(tavimo.Close());
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreLine(L"C:\\Tools\\loaded.exe", true) + StoreLine(dropped, false) +
+                StoreLine(L"http://example.com/?q=a,b", false) + StoreLine(chosen, false));
+}
+
+}  // namespace
+}  // namespace e2e
