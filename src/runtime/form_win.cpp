@@ -13,6 +13,21 @@ HFONT CreateMessageFont() {
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
+// The client size the window will have again when restored, found from its
+// restored frame less the frame's borders.
+SIZE RestoredClientSize(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+  RECT borders{};
+  AdjustWindowRectEx(&borders, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)) & ~WS_MINIMIZE,
+                     FALSE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  const RECT& frame = placement.rcNormalPosition;
+  const LONG width = (frame.right - frame.left) - (borders.right - borders.left);
+  const LONG height = (frame.bottom - frame.top) - (borders.bottom - borders.top);
+  return SIZE{width > 0 ? width : 0, height > 0 ? height : 0};
+}
+
 int ScreenDpi() {
   const HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -27,8 +42,8 @@ Form::~Form() {
   if (font_) DeleteObject(font_);
 }
 
-void Form::Create(std::wstring_view window_class, std::wstring_view caption,
-                  int client_width_twips, int client_height_twips) {
+void Form::Create(std::wstring_view window_class, std::wstring_view caption, int client_width_twips,
+                  int client_height_twips) {
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
   WNDCLASSEXW wc{};
@@ -71,7 +86,12 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   return result;
 }
 
+// A minimised window has no client area; it is measured at the size it
+// will be restored to. Laid out in no area, the controls would be squeezed
+// to nothing and back, and a list box squeezed to no width comes back a row
+// shorter than the height it is then given allows.
 SIZE Form::ClientSizePixels() const {
+  if (IsIconic(hwnd_)) return RestoredClientSize(hwnd_);
   RECT client{};
   GetClientRect(hwnd_, &client);
   return SIZE{client.right, client.bottom};
@@ -84,8 +104,8 @@ float Form::ScaleWidth() const { return static_cast<float>(ClientSizePixels().cx
 float Form::ScaleHeight() const { return vertical_.ToUnits(ClientSizePixels().cy); }
 
 void Form::SetScaleHeight(float units) {
-  // A minimised window has no client height to count units in: the unit
-  // keeps its size until the window has a height again.
+  // A client area of no height has no units to count: the unit keeps its
+  // size until the window has a height again.
   const LONG client_height = ClientSizePixels().cy;
   if (client_height > 0) vertical_.Redefine(client_height, units);
 }

@@ -24,6 +24,8 @@ class Form {
   // 1 minimises the window, 0 restores it to normal.
   void SetWindowState(int state);
 
+  // The client area in scale units; a minimised window reads the size it
+  // will be restored to.
   float ScaleWidth() const;
   float ScaleHeight() const;
   // Redefines the vertical unit so that the client height counts `units`;

@@ -142,12 +142,13 @@ Tavimo::Tavimo(const TestFolder& folder) {
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
   WaitForInputIdle(process_, 10000);
+  // A box shown while the window loads comes before the window shows.
   const bool found = WaitUntil(
       [&] {
         ForEachTopWindow(process_id_, [&](HWND window) {
-          if (ClassName(window) == L"TavimoMainWindow" && IsWindowVisible(window)) window_ = window;
+          if (ClassName(window) == L"TavimoMainWindow") window_ = window;
         });
-        return window_ != nullptr;
+        return window_ != nullptr && (IsWindowVisible(window_) || !Dialogs().empty());
       },
       10000ms);
   if (!found) Fail(L"the main window did not show");
@@ -236,9 +237,44 @@ bool Tavimo::WaitForExit(std::chrono::milliseconds limit) {
 
 bool Tavimo::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
+DWORD Tavimo::ExitCode() const {
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  return code;
+}
+
 void Tavimo::Sync() const {
   DWORD_PTR unused = 0;
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &unused);
+}
+
+void Tavimo::SetClientSize(int width, int height) const {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const SIZE client = ClientSize(window_);
+  const int frame_width = frame.right - frame.left - client.cx;
+  const int frame_height = frame.bottom - frame.top - client.cy;
+  SetWindowPos(window_, nullptr, 0, 0, width + frame_width, height + frame_height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  Sync();
+}
+
+void Tavimo::Show(int show_command) const {
+  ShowWindowAsync(window_, show_command);
+  Sync();
+}
+
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return SIZE{client.right, client.bottom};
+}
+
+RECT ChildRect(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
 }
 
 std::wstring WindowText(HWND window) {

@@ -53,7 +53,8 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
 // One running tavimo.exe.
 class Tavimo {
  public:
-  // Starts folder\tavimo.exe and waits until its window is shown.
+  // Starts folder\tavimo.exe and waits until its window is shown, or until
+  // a box that it shows while loading (before the window shows) is up.
   explicit Tavimo(const TestFolder& folder);
   ~Tavimo();  // ends the process if it still runs
   Tavimo(const Tavimo&) = delete;
@@ -82,8 +83,17 @@ class Tavimo {
   bool Close(std::chrono::milliseconds limit = 10000ms);
   bool WaitForExit(std::chrono::milliseconds limit);
   bool Running() const;
+  // The process's exit code once it has ended (STILL_ACTIVE before).
+  DWORD ExitCode() const;
   // Waits until the window has handled everything sent so far.
   void Sync() const;
+  // Sizes the window so that its client area measures width x height pixels,
+  // and waits until the window has handled it. Asynchronous underneath, so a
+  // box shown by the window's handlers cannot hold the driver.
+  void SetClientSize(int width, int height) const;
+  // Changes the window's show state (SW_MINIMIZE, SW_RESTORE...) and waits
+  // until the window has handled it.
+  void Show(int show_command) const;
 
  private:
   HANDLE process_ = nullptr;
@@ -96,5 +106,10 @@ std::wstring DialogText(HWND dialog);
 std::wstring WindowText(HWND window);
 // Presses the dialog's button with this id (IDOK, IDCANCEL...).
 void AnswerDialog(HWND dialog, int button_id);
+
+// The size of a window's client area, in pixels.
+SIZE ClientSize(HWND window);
+// A child window's rectangle, in its parent's client coordinates.
+RECT ChildRect(HWND child);
 
 }  // namespace e2e
