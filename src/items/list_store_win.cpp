@@ -45,7 +45,7 @@ void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
   try {
     SaveItemStore(rt::App::Path(), items, backup == StoreBackup::kKeepOldFile);
   } catch (const rt::RunError& error) {
-    rt::MsgBox(L"清單沒有儲存。\n\n" + error.description, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
+    rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
   }
 }
 

@@ -126,16 +126,18 @@ void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredI
                    bool keep_backup) {
   const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+  const bool had_store = rt::FileExists(path);
   try {
     WriteItems(temp_path, items);
-    if (keep_backup && rt::FileExists(path)) {
+    if (keep_backup && had_store) {
       rt::CopyFileOver(path, rt::InProgramFolder(program_folder, kStoreBackupFileName));
     }
     rt::ReplaceWith(temp_path, path);
   } catch (const rt::RunError& error) {
-    RemoveQuietly(temp_path);
-    throw rt::RunError{error.number,
-                       L"The item list could not be saved to " + path + L". " + error.description};
+    // A replace that failed halfway can leave the old store gone; the
+    // temporary file then holds the only copy of the list and must stay.
+    if (!had_store || rt::FileExists(path)) RemoveQuietly(temp_path);
+    throw rt::RunError{error.number, L"清單沒有儲存到 " + path + L"。\n\n" + error.description};
   }
 }
 

@@ -46,8 +46,10 @@ std::string FormatItemStore(const std::vector<StoredItem>& items);
 // to a temporary file first, which then takes the store file's place in one
 // step; with `keep_backup` the old store file is first copied to
 // kStoreBackupFileName. On failure the old store file is left as it was, the
-// temporary file is gone, and a RunError naming the store file and the
-// system's reason is thrown.
+// temporary file is gone, and a RunError whose description tells the user
+// which file was not written and the system's reason is thrown. (Should the
+// system's replace fail halfway and take the old file with it, the temporary
+// file stays: it then holds the only copy of the list.)
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                    bool keep_backup);
 

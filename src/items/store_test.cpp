@@ -235,6 +235,13 @@ TEST_F(StoreFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
 }
 
+TEST_F(StoreFileTest, FailedFirstSaveLeavesNoTemporaryFile) {
+  // A folder in the store file's place: the new contents cannot take it.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat"));
+  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"new", true}}, false), rt::RunError);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+}
+
 TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
   const std::wstring missing = folder_.Path() + L"/missing";
   try {

@@ -1,0 +1,244 @@
+// The item store file exefiles.dat beside the program: the list and its
+// flags come from it when the window opens and go back to it, byte for
+// byte, when the window closes; a store that cannot be read whole or
+// written is never lost without a word.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "write_lock.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kStore[] = L"exefiles.dat";
+constexpr wchar_t kBackup[] = L"exefiles.dat.bak";
+
+// One record line as the program writes it; `text` is already in the
+// system code page.
+std::string Record(const std::string& text, bool selected) {
+  return "\"" + text + "\"," + (selected ? "#TRUE#" : "#FALSE#") + "\r\n";
+}
+
+// The names of the files in the folder, sorted.
+std::vector<std::wstring> FileNames(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW entry;
+  const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// What a test folder holds after a save that needed no backup.
+const std::vector<std::wstring> kProgramsAndStore = {kStore, L"recorder.exe", L"tavimo.exe"};
+
+// The texts of the boxes the program shows now, for failure messages.
+std::wstring ShownBoxes(const Tavimo& tavimo) {
+  std::wstring texts;
+  for (const HWND box : tavimo.Dialogs()) texts += L"[" + DialogText(box) + L"] ";
+  return texts;
+}
+
+// Closes the window and expects it to go without showing anything.
+void CloseWithoutABox(Tavimo& tavimo) {
+  PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms))
+      << "expected the window to close, got boxes: " << ShownBoxes(tavimo);
+}
+
+TEST(Store, LoadsTextsAndFlagsAndSavesTheChangedListByteForByte) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), Record("C:\\Tools\\a.exe", true) +
+                                      Record("D:\\docs\\readme.txt", false) +
+                                      Record("C:\\Tools\\b.lnk", true));
+  Tavimo tavimo(folder);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\Tools\\a.exe", L"D:\\docs\\readme.txt",
+                                                       L"C:\\Tools\\b.lnk"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false, true}));
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+
+  tavimo.ClickItem(0);
+  tavimo.ClickItem(1);
+  ASSERT_EQ(tavimo.Flags(), (std::vector<bool>{false, true, true}));
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record("C:\\Tools\\a.exe", false) +
+                                                Record("D:\\docs\\readme.txt", true) +
+                                                Record("C:\\Tools\\b.lnk", true));
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore)
+      << "expected no temporary file and no backup after a clean load";
+}
+
+TEST(Store, NoFileGivesAnEmptyListSilentlyAndAnEmptyListSavesZeroBytes) {
+  TestFolder folder;
+  Tavimo tavimo(folder);
+  EXPECT_TRUE(tavimo.Items().empty());
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  CloseWithoutABox(tavimo);
+
+  ASSERT_TRUE(Exists(folder.File(kStore))) << "expected the store to be created at close";
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), "");
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore);
+}
+
+TEST(Store, TextsWithACommaOrADoubleQuoteReadBackWithTheRecordsAfterThem) {
+  TestFolder folder;
+  const std::string stored = Record("http://example.com/find?q=a,b&lang=zh", true) +
+                             Record("http://example.com/?q=\"two words\"", false) +
+                             Record("C:\\after.exe", true);
+  WriteBytes(folder.File(kStore), stored);
+  Tavimo tavimo(folder);
+  EXPECT_EQ(tavimo.Items(),
+            (std::vector<std::wstring>{L"http://example.com/find?q=a,b&lang=zh",
+                                       L"http://example.com/?q=\"two words\"", L"C:\\after.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false, true}));
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), stored) << "an unchanged list must save the same bytes";
+}
+
+TEST(Store, LastRecordWithoutALineEndIsReadWholeWithoutAWarning) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), Record("C:\\a.exe", true) + "\"C:\\b.exe\",#FALSE#");
+  Tavimo tavimo(folder);
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record("C:\\a.exe", true) + Record("C:\\b.exe", false));
+  EXPECT_FALSE(Exists(folder.File(kBackup))) << "a load that read everything keeps no backup";
+}
+
+// A store whose third record cannot be read, in each way that stops a load.
+struct UnreadableThirdRecord {
+  const char* name;
+  const char* bytes;  // the third record and whatever follows it
+};
+
+class StoreStoppedAtThirdRecord : public ::testing::TestWithParam<UnreadableThirdRecord> {};
+
+TEST_P(StoreStoppedAtThirdRecord, WarnsOnceLoadsTheFirstTwoAndKeepsTheFileAsBackup) {
+  TestFolder folder;
+  const std::string good = Record("C:\\a.exe", true) + Record("C:\\b.exe", false);
+  const std::string original = good + GetParam().bytes;
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+
+  const HWND warning = tavimo.WaitForDialog();
+  ASSERT_NE(warning, nullptr) << "expected a warning that the store was not read whole";
+  const std::wstring text = DialogText(warning);
+  EXPECT_NE(text.find(folder.File(kStore)), std::wstring::npos)
+      << "expected the store's path in the warning, got " << text;
+  EXPECT_NE(text.find(L"第 3 行"), std::wstring::npos)
+      << "expected the warning to name line 3, got " << text;
+  AnswerDialog(warning, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }))
+      << "expected the window to show once the warning is answered";
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected one warning, got also " << ShownBoxes(tavimo);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), original)
+      << "expected the unread records kept in " << kBackup;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, StoreStoppedAtThirdRecord,
+    ::testing::Values(UnreadableThirdRecord{"FlagThatIsNoBoolean",
+                                            "\"C:\\c.exe\",yes\r\n\"C:\\d.exe\",#TRUE#\r\n"},
+                      UnreadableThirdRecord{"FileEndingInsideTheText", "\"C:\\cut inside the te"},
+                      UnreadableThirdRecord{"FileEndingInsideTheFlag", "\"C:\\c.exe\",#TR"}),
+    [](const ::testing::TestParamInfo<UnreadableThirdRecord>& info) { return info.param.name; });
+
+// Starts the program on `stored` (already in the store file), changes a
+// flag and closes the window, when the save cannot succeed: the user is
+// told which file was not written, the window closes all the same, and the
+// store is left byte for byte as it was, with nothing beside it. Gives
+// back the text of the box.
+void ExpectSaveToFailHarmlessly(const TestFolder& folder, const std::string& stored,
+                                std::wstring& box_text) {
+  Tavimo tavimo(folder);
+  tavimo.ClickItem(1);
+  PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
+  const HWND box = tavimo.WaitForDialog();
+  ASSERT_NE(box, nullptr) << "expected a box saying the list was not saved";
+  box_text = DialogText(box);
+  EXPECT_NE(box_text.find(folder.File(kStore)), std::wstring::npos)
+      << "expected the store's path in the box, got " << box_text;
+  AnswerDialog(box, IDOK);
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the window to close after the box";
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), stored);
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore) << "expected no temporary file left";
+}
+
+const std::string kTwoItems = Record("C:\\a.exe", true) + Record("C:\\b.exe", false);
+
+TEST(Store, ReadOnlyStoreFileIsKeptAndTheUserIsTold) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), kTwoItems);
+  SetFileAttributesW(folder.File(kStore).c_str(), FILE_ATTRIBUTE_READONLY);
+  std::wstring box_text;
+  ExpectSaveToFailHarmlessly(folder, kTwoItems, box_text);
+  EXPECT_TRUE(GetFileAttributesW(folder.File(kStore).c_str()) & FILE_ATTRIBUTE_READONLY);
+}
+
+// The system's own words for a failure, as the program shows them.
+std::wstring SystemText(DWORD error) {
+  wchar_t text[512] = {};
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                 text, 512, nullptr);
+  std::wstring trimmed = text;
+  trimmed.erase(trimmed.find_last_not_of(L"\r\n ") + 1);
+  return trimmed;
+}
+
+TEST(Store, FolderThatCannotBeWrittenKeepsTheStoreAndTheUserIsTold) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), kTwoItems);
+  const FolderWriteLock lock(folder.Path());
+  std::wstring box_text;
+  ExpectSaveToFailHarmlessly(folder, kTwoItems, box_text);
+  const std::wstring reason = SystemText(ERROR_ACCESS_DENIED);
+  EXPECT_NE(box_text.find(reason), std::wstring::npos)
+      << "expected the system's reason \"" << reason << "\" in the box, got " << box_text;
+}
+
+// Runs only where the system code page is Big5: the test scripts run this
+// suite once more with Wine in a Traditional Chinese locale, in a prefix of
+// its own.
+TEST(StoreBig5, ChineseTextsLoadFromBig5BytesAndSaveBackAsBig5) {
+  if (GetACP() != 950) {
+    GTEST_SKIP() << "needs the system code page 950 (Big5), got " << GetACP();
+  }
+  // 工具\功能: the second byte of 功 is 0x5C, the byte of "\".
+  const std::string tool = "C:\\\xa4\x75\xa8\xe3\\\xa5\x5c\xaf\xe0.exe";
+  // 順序,網址: the second byte of 址 is 0x7D, the byte of "}".
+  const std::string address = "http://example.tw/?q=\xb6\xb6\xa7\xc7,\xba\xf4\xa7\x7d";
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), Record(tool, true) + Record(address, false));
+  Tavimo tavimo(folder);
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  EXPECT_EQ(tavimo.Items(),
+            (std::vector<std::wstring>{L"C:\\工具\\功能.exe", L"http://example.tw/?q=順序,網址"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+
+  tavimo.ClickItem(1);
+  CloseWithoutABox(tavimo);
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record(tool, true) + Record(address, true));
+}
+
+}  // namespace
+}  // namespace e2e
