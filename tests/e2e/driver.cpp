@@ -126,6 +126,14 @@ std::string Ansi(const std::wstring& text) {
   return out;
 }
 
+std::string StoreRecord(const std::string& text_bytes, bool selected) {
+  return "\"" + text_bytes + "\"," + (selected ? "#TRUE#" : "#FALSE#") + "\r\n";
+}
+
+std::string StoreRecord(const std::wstring& text, bool selected) {
+  return StoreRecord(Ansi(text), selected);
+}
+
 Tavimo::Tavimo(const TestFolder& folder) {
   std::wstring command = L"\"" + folder.File(L"tavimo.exe") + L"\"";
   STARTUPINFOW startup{};
@@ -236,6 +244,11 @@ bool Tavimo::WaitForExit(std::chrono::milliseconds limit) {
 }
 
 bool Tavimo::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+void Tavimo::Kill() {
+  TerminateProcess(process_, 1);
+  WaitForSingleObject(process_, 5000);
+}
 
 DWORD Tavimo::ExitCode() const {
   DWORD code = 0;

@@ -39,6 +39,11 @@ bool Exists(const std::wstring& path);
 // Bytes in the system code page, for building store files.
 std::string Ansi(const std::wstring& text);
 
+// One line of exefiles.dat as the program writes it. The first form takes the
+// text already in the system code page.
+std::string StoreRecord(const std::string& text_bytes, bool selected);
+std::string StoreRecord(const std::wstring& text, bool selected);
+
 // Polls until the condition holds or the time is up; returns the last result.
 template <typename Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
@@ -83,6 +88,8 @@ class Tavimo {
   bool Close(std::chrono::milliseconds limit = 10000ms);
   bool WaitForExit(std::chrono::milliseconds limit);
   bool Running() const;
+  // Ends the process from outside, as Windows does at the end of a session.
+  void Kill();
   // The process's exit code once it has ended (STILL_ACTIVE before).
   DWORD ExitCode() const;
   // Waits until the window has handled everything sent so far.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drag_source.h"
+#include "dialogs.h"
 #include "driver.h"
 
 namespace e2e {
@@ -13,10 +14,8 @@ namespace {
 
 constexpr wchar_t kAddFile[] = L"增加項目";
 constexpr wchar_t kRemove[] = L"移除項目";
-constexpr wchar_t kAddAddress[] = L"加入網址";
 constexpr wchar_t kStore[] = L"exefiles.dat";
 // The open-file dialog's file-name box and file-type list.
-constexpr int kFileNameBox = 0x47C;
 constexpr int kFileTypeList = 0x470;
 // Devanagari: no ANSI code page holds it.
 constexpr wchar_t kOutsideCodePages[] = L"\u0915\u093F";
@@ -44,11 +43,6 @@ bool CodePageHolds(const std::wstring& text) {
 std::wstring ShortPath(const std::wstring& path) {
   wchar_t short_path[MAX_PATH] = {};
   return GetShortPathNameW(path.c_str(), short_path, MAX_PATH) ? short_path : L"";
-}
-
-// One store line of an item whose flag is as given.
-std::string StoreLine(const std::wstring& text, bool selected) {
-  return "\"" + Ansi(text) + "\"," + (selected ? "#TRUE#" : "#FALSE#") + "\r\n";
 }
 
 int ItemCount(const Tavimo& tavimo) {
@@ -79,71 +73,18 @@ Items ComboTexts(HWND combo) {
   return texts;
 }
 
-bool IsOpenFileDialog(HWND dialog) { return GetDlgItem(dialog, kFileNameBox) != nullptr; }
-
-bool IsInputBox(HWND dialog) {
-  return !IsOpenFileDialog(dialog) && FindWindowExW(dialog, nullptr, L"Edit", nullptr) != nullptr;
-}
-
-// A box counts once it shows its text: it can be found a moment before.
-bool IsMessageBox(HWND dialog) {
-  return !IsOpenFileDialog(dialog) && !IsInputBox(dialog) && !DialogText(dialog).empty();
-}
-
-// The first dialog of the program that passes the test, or nullptr when
-// none shows in time.
-template <typename Test>
-HWND WaitForDialogThat(const Tavimo& tavimo, Test test) {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    for (HWND dialog : tavimo.Dialogs()) {
-      if (test(dialog)) {
-        found = dialog;
-        return true;
-      }
-    }
-    return false;
-  });
-  return found;
-}
-
-HWND WaitForMessageBox(const Tavimo& tavimo) { return WaitForDialogThat(tavimo, IsMessageBox); }
-
-// Waits until every dialog is closed and the window has gone back to its
-// events, so that a box it showed afterwards would be there.
-void WaitUntilNoDialog(const Tavimo& tavimo) {
-  WaitUntil([&] { return tavimo.Dialogs().empty(); });
-  tavimo.Sync();
-}
-
 HWND PressAddFile(const Tavimo& tavimo) {
   tavimo.Press(kAddFile);
   return WaitForDialogThat(tavimo, IsOpenFileDialog);
-}
-
-// Clicks arrive in the order they were posted: once this input box shows,
-// every click posted before it has been handled.
-HWND PressAddAddress(const Tavimo& tavimo) {
-  tavimo.Press(kAddAddress);
-  return WaitForDialogThat(tavimo, IsInputBox);
-}
-
-void TypeAndPress(HWND dialog, HWND box, const std::wstring& text, int button_id) {
-  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  AnswerDialog(dialog, button_id);
 }
 
 void ChooseFile(HWND open_file_dialog, const std::wstring& name) {
   TypeAndPress(open_file_dialog, GetDlgItem(open_file_dialog, kFileNameBox), name, IDOK);
 }
 
-void Answer(HWND input_box, const std::wstring& text, int button_id = IDOK) {
-  TypeAndPress(input_box, FindWindowExW(input_box, nullptr, L"Edit", nullptr), text, button_id);
-}
-
 TEST(EntryOpenFileDialog, ChosenFileGoesToTheEndEachTimeItIsChosen) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), StoreLine(L"C:\\Tools\\loaded.exe", true));
+  WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\loaded.exe", true));
   const std::wstring chosen = folder.File(L"notes.txt");
   WriteBytes(chosen, "");
   Tavimo tavimo(folder);
@@ -323,13 +264,13 @@ TEST(EntryDrop, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
   ASSERT_TRUE(WaitForItemCount(tavimo, 1));
   EXPECT_EQ(tavimo.Items(), Items{short_path});
   ASSERT_TRUE(tavimo.Close());
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreLine(short_path, false));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord(short_path, false));
 }
 
 TEST(EntryRemove, RemovesTheClickedItemAndNothingMoreUntilTheNextClick) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), StoreLine(L"a.exe", false) + StoreLine(L"b.exe", true) +
-                                      StoreLine(L"c.exe", false) + StoreLine(L"d.exe", true));
+  WriteBytes(folder.File(kStore), StoreRecord(L"a.exe", false) + StoreRecord(L"b.exe", true) +
+                                      StoreRecord(L"c.exe", false) + StoreRecord(L"d.exe", true));
   Tavimo tavimo(folder);
 
   tavimo.ClickItem(1);
@@ -348,7 +289,7 @@ TEST(EntryRemove, RemovesTheClickedItemAndNothingMoreUntilTheNextClick) {
 
 TEST(EntryRemove, BeforeAnyClickRemovesNothingAndShowsNoBox) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), StoreLine(L"a.exe", true) + StoreLine(L"b.exe", false));
+  WriteBytes(folder.File(kStore), StoreRecord(L"a.exe", true) + StoreRecord(L"b.exe", false));
   Tavimo tavimo(folder);
 
   tavimo.Press(kRemove);
@@ -364,7 +305,7 @@ TEST(EntryListFull, AnItemPastWhatTheStoreReadsBackIsRefusedWithABox) {
   constexpr int kMostItems = 32768;
   TestFolder folder;
   std::string store;
-  for (int i = 0; i < kMostItems; ++i) store += StoreLine(L"http://" + std::to_wstring(i), false);
+  for (int i = 0; i < kMostItems; ++i) store += StoreRecord(L"http://" + std::to_wstring(i), false);
   WriteBytes(folder.File(kStore), store);
   Tavimo tavimo(folder);
   ASSERT_EQ(ItemCount(tavimo), kMostItems);
@@ -383,7 +324,7 @@ TEST(EntryListFull, AnItemPastWhatTheStoreReadsBackIsRefusedWithABox) {
 
 TEST(EntryStore, AddedItemsReachTheStoreAtCloseInOrderWithClearFlags) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), StoreLine(L"C:\\Tools\\loaded.exe", true));
+  WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\loaded.exe", true));
   const std::wstring chosen = folder.File(L"chosen.txt");
   const std::wstring dropped = folder.File(L"dropped.txt");
   WriteBytes(chosen, "");
@@ -399,8 +340,8 @@ TEST(EntryStore, AddedItemsReachTheStoreAtCloseInOrderWithClearFlags) {
 
   ASSERT_TRUE(tavimo.Close());
   EXPECT_EQ(ReadBytes(folder.File(kStore)),
-            StoreLine(L"C:\\Tools\\loaded.exe", true) + StoreLine(dropped, false) +
-                StoreLine(L"http://example.com/?q=a,b", false) + StoreLine(chosen, false));
+            StoreRecord(L"C:\\Tools\\loaded.exe", true) + StoreRecord(dropped, false) +
+                StoreRecord(L"http://example.com/?q=a,b", false) + StoreRecord(chosen, false));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs.h"
 #include "driver.h"
 #include "file_association.h"
 #include "recorder_copy.h"
@@ -29,7 +30,7 @@ struct Item {
 std::string StoreBytes(const std::vector<Item>& items) {
   std::string bytes;
   for (const Item& item : items) {
-    bytes += "\"" + Ansi(item.text) + "\"," + (item.selected ? "#TRUE#" : "#FALSE#") + "\r\n";
+    bytes += StoreRecord(item.text, item.selected);
   }
   return bytes;
 }
@@ -55,17 +56,6 @@ std::wstring Document(const std::wstring& path) {
 // The walk minimises the window and restores it at its end.
 bool WaitForWalkToEnd(const Tavimo& tavimo) {
   return WaitUntil([&] { return !IsIconic(tavimo.Window()); });
-}
-
-HWND WaitForBoxTitled(const Tavimo& tavimo, const std::wstring& title) {
-  HWND box = nullptr;
-  WaitUntil([&] {
-    for (HWND dialog : tavimo.Dialogs()) {
-      if (WindowText(dialog) == title) box = dialog;
-    }
-    return box != nullptr;
-  });
-  return box;
 }
 
 // A warning box with one OK button: its text, after checking the buttons.

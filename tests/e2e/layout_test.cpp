@@ -219,7 +219,7 @@ TEST(HorizontalScroll, ExtentIsTheClickedItemsTextWidthPlusTen) {
       L"C:\\a.exe", L""};
   TestFolder folder;
   std::string store;
-  for (const std::wstring& item : items) store += "\"" + Ansi(item) + "\",#FALSE#\r\n";
+  for (const std::wstring& item : items) store += StoreRecord(item, false);
   WriteBytes(folder.File(L"exefiles.dat"), store);
   Tavimo tavimo(folder);
   ASSERT_EQ(tavimo.Items().size(), 3u);

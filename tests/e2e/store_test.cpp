@@ -17,12 +17,6 @@ namespace {
 constexpr wchar_t kStore[] = L"exefiles.dat";
 constexpr wchar_t kBackup[] = L"exefiles.dat.bak";
 
-// One record line as the program writes it; `text` is already in the
-// system code page.
-std::string Record(const std::string& text, bool selected) {
-  return "\"" + text + "\"," + (selected ? "#TRUE#" : "#FALSE#") + "\r\n";
-}
-
 // The names of the files in the folder, sorted.
 std::vector<std::wstring> FileNames(const std::wstring& folder) {
   std::vector<std::wstring> names;
@@ -56,9 +50,9 @@ void CloseWithoutABox(Tavimo& tavimo) {
 
 TEST(Store, LoadsTextsAndFlagsAndSavesTheChangedListByteForByte) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), Record("C:\\Tools\\a.exe", true) +
-                                      Record("D:\\docs\\readme.txt", false) +
-                                      Record("C:\\Tools\\b.lnk", true));
+  WriteBytes(folder.File(kStore), StoreRecord("C:\\Tools\\a.exe", true) +
+                                      StoreRecord("D:\\docs\\readme.txt", false) +
+                                      StoreRecord("C:\\Tools\\b.lnk", true));
   Tavimo tavimo(folder);
   EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\Tools\\a.exe", L"D:\\docs\\readme.txt",
                                                        L"C:\\Tools\\b.lnk"}));
@@ -70,9 +64,9 @@ TEST(Store, LoadsTextsAndFlagsAndSavesTheChangedListByteForByte) {
   ASSERT_EQ(tavimo.Flags(), (std::vector<bool>{false, true, true}));
   CloseWithoutABox(tavimo);
 
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record("C:\\Tools\\a.exe", false) +
-                                                Record("D:\\docs\\readme.txt", true) +
-                                                Record("C:\\Tools\\b.lnk", true));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord("C:\\Tools\\a.exe", false) +
+                                                StoreRecord("D:\\docs\\readme.txt", true) +
+                                                StoreRecord("C:\\Tools\\b.lnk", true));
   EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore)
       << "expected no temporary file and no backup after a clean load";
 }
@@ -91,9 +85,9 @@ TEST(Store, NoFileGivesAnEmptyListSilentlyAndAnEmptyListSavesZeroBytes) {
 
 TEST(Store, TextsWithACommaOrADoubleQuoteReadBackWithTheRecordsAfterThem) {
   TestFolder folder;
-  const std::string stored = Record("http://example.com/find?q=a,b&lang=zh", true) +
-                             Record("http://example.com/?q=\"two words\"", false) +
-                             Record("C:\\after.exe", true);
+  const std::string stored = StoreRecord("http://example.com/find?q=a,b&lang=zh", true) +
+                             StoreRecord("http://example.com/?q=\"two words\"", false) +
+                             StoreRecord("C:\\after.exe", true);
   WriteBytes(folder.File(kStore), stored);
   Tavimo tavimo(folder);
   EXPECT_EQ(tavimo.Items(),
@@ -108,14 +102,14 @@ TEST(Store, TextsWithACommaOrADoubleQuoteReadBackWithTheRecordsAfterThem) {
 
 TEST(Store, LastRecordWithoutALineEndIsReadWholeWithoutAWarning) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), Record("C:\\a.exe", true) + "\"C:\\b.exe\",#FALSE#");
+  WriteBytes(folder.File(kStore), StoreRecord("C:\\a.exe", true) + "\"C:\\b.exe\",#FALSE#");
   Tavimo tavimo(folder);
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
   EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
   EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
   CloseWithoutABox(tavimo);
 
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record("C:\\a.exe", true) + Record("C:\\b.exe", false));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false));
   EXPECT_FALSE(Exists(folder.File(kBackup))) << "a load that read everything keeps no backup";
 }
 
@@ -129,7 +123,7 @@ class StoreStoppedAtThirdRecord : public ::testing::TestWithParam<UnreadableThir
 
 TEST_P(StoreStoppedAtThirdRecord, WarnsOnceLoadsTheFirstTwoAndKeepsTheFileAsBackup) {
   TestFolder folder;
-  const std::string good = Record("C:\\a.exe", true) + Record("C:\\b.exe", false);
+  const std::string good = StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false);
   const std::string original = good + GetParam().bytes;
   WriteBytes(folder.File(kStore), original);
   Tavimo tavimo(folder);
@@ -184,7 +178,7 @@ void ExpectSaveToFailHarmlessly(const TestFolder& folder, const std::string& sto
   EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore) << "expected no temporary file left";
 }
 
-const std::string kTwoItems = Record("C:\\a.exe", true) + Record("C:\\b.exe", false);
+const std::string kTwoItems = StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false);
 
 TEST(Store, ReadOnlyStoreFileIsKeptAndTheUserIsTold) {
   TestFolder folder;
@@ -228,7 +222,7 @@ TEST(StoreBig5, ChineseTextsLoadFromBig5BytesAndSaveBackAsBig5) {
   // 順序,網址: the second byte of 址 is 0x7D, the byte of "}".
   const std::string address = "http://example.tw/?q=\xb6\xb6\xa7\xc7,\xba\xf4\xa7\x7d";
   TestFolder folder;
-  WriteBytes(folder.File(kStore), Record(tool, true) + Record(address, false));
+  WriteBytes(folder.File(kStore), StoreRecord(tool, true) + StoreRecord(address, false));
   Tavimo tavimo(folder);
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
   EXPECT_EQ(tavimo.Items(),
@@ -237,7 +231,7 @@ TEST(StoreBig5, ChineseTextsLoadFromBig5BytesAndSaveBackAsBig5) {
 
   tavimo.ClickItem(1);
   CloseWithoutABox(tavimo);
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), Record(tool, true) + Record(address, true));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord(tool, true) + StoreRecord(address, true));
 }
 
 }  // namespace

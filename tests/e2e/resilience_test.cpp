@@ -1,0 +1,162 @@
+// Ways a user could lose the list or be left with a window that no longer
+// works: the session ends, the program's folder cannot be written, a run
+// ends in an error.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogs.h"
+#include "driver.h"
+#include "file_association.h"
+#include "recorder_copy.h"
+#include "write_lock.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kStore[] = L"exefiles.dat";
+constexpr wchar_t kRunButton[] = L"順序執行";
+constexpr wchar_t kProbeFile[] = L"temphtm.HTM";
+
+// Sends the window what Windows sends when the user logs off, and returns
+// whether it agreed to end the session.
+bool EndSession(const Tavimo& tavimo) {
+  DWORD_PTR agreed = 0;
+  SendMessageTimeoutW(tavimo.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                      5000, &agreed);
+  DWORD_PTR unused = 0;
+  SendMessageTimeoutW(tavimo.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
+                      &unused);
+  return agreed == TRUE;
+}
+
+std::wstring TempFolder() {
+  wchar_t temp[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  return temp;
+}
+
+bool WaitForWalkToEnd(const Tavimo& tavimo) {
+  return WaitUntil([&] { return !IsIconic(tavimo.Window()); });
+}
+
+TEST(SessionEnd, ListIsSavedBeforeWindowsEndsTheProcess) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\a.exe", true));
+  Tavimo tavimo(folder);
+  Answer(PressAddAddress(tavimo), L"http://example.com/");
+  ASSERT_TRUE(WaitUntil([&] { return tavimo.Items().size() == 2; }));
+
+  EXPECT_TRUE(EndSession(tavimo)) << "expected the window to let the session end";
+  tavimo.Kill();
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreRecord(L"C:\\Tools\\a.exe", true) + StoreRecord(L"http://example.com/", false));
+}
+
+TEST(SessionEnd, ListIsSavedOnceAlsoWhileARunWaitsAndWhenTheWindowIsClosedAfter) {
+  TestFolder folder;
+  RecorderCopy helper(folder.File(L"Helper"), 1500ms);
+  const FileAssociation document_type(L".tvd", helper.Program());
+  const std::wstring document = folder.File(L"note.tvd");
+  WriteBytes(document, "");
+  const std::string stored = StoreRecord(document, true) + StoreRecord(L"C:\\b.exe", false);
+  WriteBytes(folder.File(kStore), stored);
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRunButton);
+  ASSERT_EQ(helper.WaitForRuns(1, false).size(), 1u);
+  DeleteFileW(folder.File(kStore).c_str());
+  EXPECT_TRUE(EndSession(tavimo)) << "expected the waiting window to answer";
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), stored) << "expected the list saved during the wait";
+
+  // The session did not end after all: a close that follows saves nothing more.
+  WriteBytes(folder.File(kStore), "kept");
+  PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms));
+  EXPECT_EQ(tavimo.ExitCode(), 0u);
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), "kept");
+}
+
+TEST(UnwritableFolder, WebItemOpensWithTheProbeFileInTheTemporaryFolder) {
+  TestFolder folder;
+  RecorderCopy browser(folder.File(L"Browser"), 0ms);
+  const FileAssociation web_page(L".htm", browser.Program());
+  const std::string stored = StoreRecord(L"http://example.com/a b", true);
+  WriteBytes(folder.File(kStore), stored);
+  Tavimo tavimo(folder);
+  {
+    const FolderWriteLock lock(folder.Path());
+    tavimo.Press(kRunButton);
+    const std::vector<RecordedRun> runs = browser.WaitForRuns(1, true);
+    ASSERT_EQ(runs.size(), 1u) << "expected the browser started";
+    EXPECT_EQ(runs[0].arguments, std::vector<std::wstring>{L"http://example.com/a b"});
+    EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+    EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box";
+  }
+  EXPECT_FALSE(Exists(folder.File(kProbeFile)));
+  EXPECT_FALSE(Exists(TempFolder() + kProbeFile));
+  EXPECT_TRUE(tavimo.Close());
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), stored);
+}
+
+TEST(UnwritableFolder, NoPlaceForTheProbeFileIsReportedAndTheWalkGoesOn) {
+  TestFolder folder;
+  RecorderCopy helper(folder.File(L"Helper"), 0ms);
+  const FileAssociation web_page(L".htm", helper.Program());
+  const FileAssociation document_type(L".tvd", helper.Program());
+  const std::wstring document = folder.File(L"note.tvd");
+  WriteBytes(document, "");
+  const std::wstring address = L"http://example.com/";
+  WriteBytes(folder.File(kStore), StoreRecord(address, true) + StoreRecord(document, true));
+  Tavimo tavimo(folder);
+  {
+    const FolderWriteLock program_folder(folder.Path());
+    const FolderWriteLock temp_folder(TempFolder());
+    tavimo.Press(kRunButton);
+    const HWND box = WaitForMessageBox(tavimo);
+    ASSERT_NE(box, nullptr) << "expected a box naming the item";
+    EXPECT_NE(DialogText(box).find(address), std::wstring::npos) << DialogText(box);
+    AnswerDialog(box, IDOK);
+    const std::vector<RecordedRun> runs = helper.WaitForRuns(1, true);
+    ASSERT_EQ(runs.size(), 1u) << "expected the walk to go on to the document";
+    EXPECT_EQ(runs[0].arguments, std::vector<std::wstring>{document});
+    EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  }
+  EXPECT_TRUE(tavimo.Close());
+}
+
+TEST(RunEndedByAnError, WindowIsRestoredTopmostAndRunsAgain) {
+  TestFolder folder;
+  const std::wstring no_program = folder.File(L"not a program.exe");
+  WriteBytes(no_program, "This file is no program.");
+  RecorderCopy helper(folder.File(L"Helper"), 0ms);
+  const FileAssociation document_type(L".tvd", helper.Program());
+  const std::wstring document = folder.File(L"note.tvd");
+  WriteBytes(document, "");
+  const std::string stored =
+      StoreRecord(L"http://example.com/", true) + StoreRecord(document, true);
+  WriteBytes(folder.File(kStore), stored);
+  Tavimo tavimo(folder);
+  {
+    const FileAssociation web_page(L".htm", no_program);
+    tavimo.Press(kRunButton);
+    const HWND box = WaitForMessageBox(tavimo);
+    ASSERT_NE(box, nullptr) << "expected the error box";
+    EXPECT_EQ(DialogText(box).rfind(L"Run-time error '", 0), 0u) << DialogText(box);
+    AnswerDialog(box, IDOK);
+    EXPECT_TRUE(WaitForWalkToEnd(tavimo)) << "expected the window restored";
+  }
+  EXPECT_TRUE(helper.Runs().empty()) << "expected the error to end the walk";
+  EXPECT_TRUE(GetWindowLongW(tavimo.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"http://example.com/", document}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), stored);
+
+  const FileAssociation web_page(L".htm", helper.Program());
+  tavimo.Press(kRunButton);
+  EXPECT_EQ(helper.WaitForRuns(2, true).size(), 2u) << "expected a second press to run again";
+  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+}
+
+}  // namespace
+}  // namespace e2e
