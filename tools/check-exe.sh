@@ -11,5 +11,9 @@ allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMDLG32|COMCTL32|OLE32|OLEAUT32|ADVAPI
 while read -r dll; do
   grep -qiE "$allowed" <<<"$dll" || fail "imports $dll, which Windows does not ship"
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
-grep -q 'VS_VERSION_INFO' <<<"$(i686-w64-mingw32-strings -el "$exe")" || fail "no version resource"
+wide=$(i686-w64-mingw32-strings -el "$exe")
+version=$(sed -n 's/^project(tavimo VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")
+grep -q 'VS_VERSION_INFO' <<<"$wide" || fail "no version resource"
+grep -qx 'Tavimo' <<<"$wide" || fail "the version resource does not name the program"
+grep -qx "$version" <<<"$wide" || fail "the version resource does not carry version $version"
 grep -q 'Microsoft.Windows.Common-Controls' <<<"$(i686-w64-mingw32-strings "$exe")" || fail "no manifest"

@@ -9,7 +9,7 @@ say() { printf '== %s\n' "$*" >&2; }
 PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
-  wine wine64 wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick zip
+  wine wine64 wine32:i386 xvfb xauth x11-utils fonts-wqy-microhei imagemagick zip
 )
 
 # Installs whatever of the packages is missing; does nothing when all are there.
@@ -97,4 +97,18 @@ stop_all() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   return 0
+}
+
+# Saves a picture of the running Tavimo window (no window manager draws a
+# frame on the virtual display, so it is the client area alone).
+screenshot_window() {
+  local out=$1 geometry
+  for _ in $(seq 50); do
+    geometry=$(xwininfo -root -tree | sed -n 's/.*"Tavimo": .* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\)  +.*/\1/p' | head -n 1)
+    [ -n "$geometry" ] && break
+    sleep 0.2
+  done
+  [ -n "$geometry" ] || { say "no Tavimo window to photograph"; return 1; }
+  sleep 1  # let it finish drawing
+  import -window root -crop "$geometry" +repage "$out"
 }

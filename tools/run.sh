@@ -7,14 +7,14 @@ source "$(dirname "$0")/lib.sh"
 
 ensure_packages
 pick_wine
-build_windows "$TOOLCHAIN" Release tavimo
+build_windows "$TOOLCHAIN" Release tavimo >/dev/null
 folder=$BUILD/run
 mkdir -p "$folder"
 cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
-[ -d "$WINEPREFIX" ] || make_prefix
+[ -f "$WINEPREFIX/system.reg" ] || { start_display; make_prefix; }
 
-if [ -n "${DISPLAY:-}" ]; then
-  say "starting $folder/tavimo.exe"
+if [ -n "${DISPLAY:-}" ] && [ -z "${XVFB_PID:-}" ]; then
+  say "starting $folder/tavimo.exe (its list: $folder/exefiles.dat)"
   exec "$WINE_LOADER" "$folder/tavimo.exe"
 fi
 
@@ -22,7 +22,6 @@ trap stop_all EXIT
 start_display
 start_wine
 "$WINE_LOADER" "$folder/tavimo.exe" &
-sleep 3
-import -window root -crop 400x420+0+0 "$BUILD/screenshot.png"
+screenshot_window "$BUILD/screenshot.png"
 say "screenshot of the running window: $BUILD/screenshot.png"
 "$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true

@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/resource.h"
+
 #include "items/entry_win.h"
 #include "items/list_store_win.h"
 #include "launch/run_item_win.h"
@@ -29,7 +31,7 @@ Form1::~Form1() {
 }
 
 void Form1::Load() {
-  Create(kWindowClass, L"Tavimo", kClientWidthTwips, kClientHeightTwips);
+  Create(kWindowClass, L"Tavimo", kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
   Lst.Create(*this, kLstId, {0, 0, 2655, 4110});

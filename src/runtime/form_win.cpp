@@ -43,14 +43,17 @@ Form::~Form() {
 }
 
 void Form::Create(std::wstring_view window_class, std::wstring_view caption, int client_width_twips,
-                  int client_height_twips) {
+                  int client_height_twips, int icon_id) {
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(icon_id));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(icon_id), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = class_name.c_str();

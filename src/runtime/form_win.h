@@ -41,8 +41,9 @@ class Form {
  protected:
   // Creates the window (hidden) with its client area given in twips, placed
   // where the system places new windows.
+  // The window shows the icon resource `icon_id`.
   void Create(std::wstring_view window_class, std::wstring_view caption, int client_width_twips,
-              int client_height_twips);
+              int client_height_twips, int icon_id);
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);

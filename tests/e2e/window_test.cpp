@@ -11,6 +11,7 @@ TEST(MainWindow, OpensTopmostWithItsListAndFourButtons) {
   Tavimo tavimo(folder);
 
   EXPECT_EQ(WindowText(tavimo.Window()), L"Tavimo");
+  EXPECT_NE(GetClassLongPtrW(tavimo.Window(), GCLP_HICON), 0) << "expected the program's icon";
   EXPECT_TRUE(GetWindowLongW(tavimo.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   ASSERT_NE(tavimo.List(), nullptr);
   EXPECT_TRUE(GetWindowLongW(tavimo.List(), GWL_STYLE) & LBS_MULTIPLESEL)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Makes the README's picture, docs/screenshot.png: Tavimo on a virtual
+# display with a few items in its list, two of them ticked.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+ensure_packages
+pick_wine
+build_windows "$TOOLCHAIN" Release tavimo >/dev/null
+folder=$BUILD/screenshot
+rm -rf "$folder" && mkdir -p "$folder"
+cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
+printf '%s\r\n' \
+  '"C:\Program Files\Mozilla Thunderbird\thunderbird.exe",#TRUE#' \
+  '"C:\Users\me\Documents\weekly report.docx",#FALSE#' \
+  '"https://www.example.com/news",#TRUE#' \
+  '"C:\Users\me\Desktop\Backup.lnk",#FALSE#' \
+  '"D:\Music\morning.m3u",#FALSE#' >"$folder/exefiles.dat"
+
+TAVIMO_VIRTUAL_DISPLAY=1
+trap stop_all EXIT
+start_display
+[ -f "$WINEPREFIX/system.reg" ] || make_prefix
+start_wine
+"$WINE_LOADER" "$folder/tavimo.exe" &
+screenshot_window "$TOP/docs/screenshot.png"
+"$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true
+say "wrote docs/screenshot.png"
