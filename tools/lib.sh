@@ -112,3 +112,14 @@ screenshot_window() {
   sleep 1  # let it finish drawing
   import -window root -crop "$geometry" +repage "$out"
 }
+
+# Builds tavimo.exe for this machine's Wine and puts a copy in the folder,
+# which becomes its program folder (its list lives there).
+prepare_program_folder() {
+  local folder=$1
+  ensure_packages
+  pick_wine
+  build_windows "$TOOLCHAIN" Release tavimo >/dev/null
+  mkdir -p "$folder"
+  cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
+}

@@ -5,12 +5,8 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-ensure_packages
-pick_wine
-build_windows "$TOOLCHAIN" Release tavimo >/dev/null
 folder=$BUILD/run
-mkdir -p "$folder"
-cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
+prepare_program_folder "$folder"
 [ -f "$WINEPREFIX/system.reg" ] || { start_display; make_prefix; }
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${XVFB_PID:-}" ]; then

@@ -4,12 +4,9 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-ensure_packages
-pick_wine
-build_windows "$TOOLCHAIN" Release tavimo >/dev/null
 folder=$BUILD/screenshot
-rm -rf "$folder" && mkdir -p "$folder"
-cp "$WIN_BUILD/bin/tavimo.exe" "$folder/"
+rm -rf "$folder"
+prepare_program_folder "$folder"
 printf '%s\r\n' \
   '"C:\Program Files\Mozilla Thunderbird\thunderbird.exe",#TRUE#' \
   '"C:\Users\me\Documents\weekly report.docx",#FALSE#' \
