@@ -79,13 +79,11 @@ std::string_view LineReader::NextLine() {
   if (end == std::string_view::npos) {
     const std::string_view line = rest_;
     rest_ = {};
-    last_line_ended_ = false;
     return line;
   }
   const std::string_view line = rest_.substr(0, end);
   const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
   rest_.remove_prefix(end + (crlf ? 2 : 1));
-  last_line_ended_ = true;
   return line;
 }
 

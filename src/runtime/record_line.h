@@ -46,16 +46,11 @@ class LineReader {
   // The next line, without its line end. Only when !AtEnd().
   std::string_view NextLine();
 
-  // Whether the line NextLine gave last had a line end; only the last line
-  // of a buffer can lack one.
-  bool LastLineEnded() const { return last_line_ended_; }
-
   // The bytes not yet read.
   std::string_view Rest() const { return rest_; }
 
  private:
   std::string_view rest_;
-  bool last_line_ended_ = false;
 };
 
 // Reads record lines one after another from a file's bytes, as Input # does

@@ -35,11 +35,10 @@ std::string Line(std::string_view text, bool flag) {
   return line;
 }
 
-std::vector<std::string> AllLines(std::string_view bytes, bool* last_ended = nullptr) {
+std::vector<std::string> AllLines(std::string_view bytes) {
   LineReader reader(bytes);
   std::vector<std::string> lines;
   while (!reader.AtEnd()) lines.emplace_back(reader.NextLine());
-  if (last_ended) *last_ended = reader.LastLineEnded();
   return lines;
 }
 
@@ -149,14 +148,10 @@ TEST(LineReader, SplitsAtCrLfLfAndLoneCr) {
   EXPECT_EQ(AllLines("a\n\r\nb\n\n"), (std::vector<std::string>{"a", "", "b", ""}));
 }
 
-TEST(LineReader, ReportsWhetherTheLastLineHadALineEnd) {
-  bool ended = false;
-  EXPECT_EQ(AllLines("a\r\nb", &ended), (std::vector<std::string>{"a", "b"}));
-  EXPECT_FALSE(ended);
-  EXPECT_EQ(AllLines("a\r\nb\r\n", &ended), (std::vector<std::string>{"a", "b"}));
-  EXPECT_TRUE(ended);
-  EXPECT_EQ(AllLines("a\r", &ended), (std::vector<std::string>{"a"}));
-  EXPECT_TRUE(ended);
+TEST(LineReader, LastLineNeedsNoLineEnd) {
+  EXPECT_EQ(AllLines("a\r\nb"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(AllLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(AllLines("a\r"), (std::vector<std::string>{"a"}));
 }
 
 TEST(LineReader, EmptyBufferHasNoLines) { EXPECT_TRUE(AllLines("").empty()); }
