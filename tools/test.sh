@@ -23,6 +23,8 @@ ensure_packages
 trap stop_all EXIT
 mkdir -p "$BUILD"
 
+check "sources formatted by .clang-format (tools/format.sh fixes them)" "$TOP/tools/format.sh" --check
+
 say "unit tests (native)"
 cmake -S "$TOP" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer" >/dev/null &&

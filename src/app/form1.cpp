@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "app/resource.h"
-
 #include "items/entry_win.h"
 #include "items/list_store_win.h"
 #include "launch/run_item_win.h"
@@ -39,8 +38,8 @@ void Form1::Load() {
   CDel.Create(*this, L"移除項目", kCDelId, {1320, 4320, 1215, 495});
   CExe.Create(*this, L"順序執行", kCExeId, {1320, 4800, 1215, 495});
   CWeb.Create(*this, L"加入網址", kCWebId, {120, 4800, 1215, 495});
-  drop_target_ = rt::FileDropTarget::Register(
-      Lst.hWnd(), [this](const std::vector<std::wstring>& files) {
+  drop_target_ =
+      rt::FileDropTarget::Register(Lst.hWnd(), [this](const std::vector<std::wstring>& files) {
         rt::Dispatch([&] { Lst_OLEDragDrop(files); });
       });
 
@@ -97,10 +96,18 @@ void Form1::OnCommand(int id, int notification) {
   }
   if (notification != BN_CLICKED) return;
   switch (id) {
-    case kCAddId: rt::Dispatch([this] { CAdd_Click(); }); break;
-    case kCDelId: rt::Dispatch([this] { CDel_Click(); }); break;
-    case kCExeId: rt::Dispatch([this] { CExe_Click(); }); break;
-    case kCWebId: rt::Dispatch([this] { CWeb_Click(); }); break;
+    case kCAddId:
+      rt::Dispatch([this] { CAdd_Click(); });
+      break;
+    case kCDelId:
+      rt::Dispatch([this] { CDel_Click(); });
+      break;
+    case kCExeId:
+      rt::Dispatch([this] { CExe_Click(); });
+      break;
+    case kCWebId:
+      rt::Dispatch([this] { CWeb_Click(); });
+      break;
   }
 }
 
@@ -120,7 +127,18 @@ void Form1::Form_Unload() {
   PlaceInBand(hWnd(), HWND_NOTOPMOST);
 }
 
-void Form1::Form_Resize() { LayOutControls(*this); }
+void Form1::Form_Resize() {
+  // A layout moves the list two or three times, and each move of a shown
+  // list with a scroll bar repaints its frame there and then: with drawing
+  // off, the window is drawn once, after the layout. Turning drawing back on
+  // would show a window not shown yet, which is laid out as it is.
+  const bool shown = IsWindowVisible(hWnd()) != FALSE;
+  if (shown) SendMessageW(hWnd(), WM_SETREDRAW, FALSE, 0);
+  LayOutControls(*this);
+  if (!shown) return;
+  SendMessageW(hWnd(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(hWnd(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
 
 void Form1::Lst_Click() {
   const std::wstring text = Lst.List(Lst.ListIndex());

@@ -1,8 +1,8 @@
 // Program entry: the main window is the start-up object; closing it ends
 // the program.
-#include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include "app/form1.h"
 #include "runtime/events_win.h"

@@ -1,7 +1,7 @@
 #include "items/list_store_win.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "items/store.h"
 #include "runtime/app_win.h"
@@ -11,25 +11,47 @@
 
 namespace items {
 
+namespace {
+
+// Appends the items to the list as the store file is read. Filling a long
+// list is quick only with drawing off and room made first.
+class ListFiller final : public StoredItemSink {
+ public:
+  explicit ListFiller(rt::ListBox& list) : list_(list), next_index_(list.ListCount()) {
+    list_.SetRedraw(false);
+  }
+  ~ListFiller() { list_.SetRedraw(true); }
+  ListFiller(const ListFiller&) = delete;
+  ListFiller& operator=(const ListFiller&) = delete;
+
+  void Expect(size_t most_items, size_t file_bytes) override {
+    // The texts take fewer characters than the file has bytes.
+    list_.Reserve(static_cast<int>(most_items), file_bytes * sizeof(wchar_t));
+  }
+  void Take(const std::wstring& text, bool selected) override {
+    list_.AddItem(text);
+    if (selected) list_.SetSelected(next_index_, true);
+    ++next_index_;
+  }
+
+ private:
+  rt::ListBox& list_;
+  int next_index_;
+};
+
+}  // namespace
+
 StoreBackup LoadStoreIntoList(rt::ListBox& list) {
   const std::wstring folder = rt::App::Path();
-  const StoreLoad load = LoadItemStore(folder);
-
-  size_t text_length = 0;
-  for (const StoredItem& item : load.items) text_length += item.text.size() + 1;
-  // Filling a long list is quick only with drawing off and room made first.
-  list.SetRedraw(false);
-  list.Reserve(static_cast<int>(load.items.size()), text_length * sizeof(wchar_t));
-  const int first = list.ListCount();
-  for (size_t i = 0; i < load.items.size(); ++i) {
-    list.AddItem(load.items[i].text);
-    if (load.items[i].selected) list.SetSelected(first + static_cast<int>(i), true);
+  std::optional<int> stopped_at_line;
+  {
+    ListFiller filler(list);
+    stopped_at_line = ReadItemStore(folder, filler);
   }
-  list.SetRedraw(true);
 
-  if (!load.stopped_at_line) return StoreBackup::kNotNeeded;
+  if (!stopped_at_line) return StoreBackup::kNotNeeded;
   const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  rt::MsgBox(L"清單檔 " + store + L" 從第 " + std::to_wstring(*load.stopped_at_line) +
+  rt::MsgBox(L"清單檔 " + store + L" 從第 " + std::to_wstring(*stopped_at_line) +
                  L" 行起無法讀取，那一行和之後的項目都沒有載入。\n\n"
                  L"關閉時，原來的檔案會保留為 " +
                  rt::InProgramFolder(folder, kStoreBackupFileName) + L"。",
@@ -38,12 +60,13 @@ StoreBackup LoadStoreIntoList(rt::ListBox& list) {
 }
 
 void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
-  std::vector<StoredItem> items;
+  // Straight from the list into the file's bytes: a long list is never
+  // held a second time as items.
+  std::string bytes;
   const int count = list.ListCount();
-  items.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) items.push_back({list.List(i), list.Selected(i)});
+  for (int i = 0; i < count; ++i) AppendStoredItem(bytes, list.List(i), list.Selected(i));
   try {
-    SaveItemStore(rt::App::Path(), items, backup == StoreBackup::kKeepOldFile);
+    SaveStoreBytes(rt::App::Path(), std::move(bytes), backup == StoreBackup::kKeepOldFile);
   } catch (const rt::RunError& error) {
     rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
   }

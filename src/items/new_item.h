@@ -12,9 +12,9 @@ namespace items {
 constexpr int kMaxItems = 32768;
 
 enum class NewItemVerdict {
-  kAdd,           // add `text`
-  kListFull,      // the list already holds kMaxItems items
-  kNotStorable,   // the code page cannot hold the text, nor a short form of it
+  kAdd,          // add `text`
+  kListFull,     // the list already holds kMaxItems items
+  kNotStorable,  // the code page cannot hold the text, nor a short form of it
 };
 
 struct NewItem {

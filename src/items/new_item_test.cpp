@@ -35,9 +35,9 @@ TEST(CheckNewItem, UnstorableFileIsAddedByItsShortPath) {
 TEST(CheckNewItem, RefusesWhatNoStorableFormNames) {
   EXPECT_EQ(CheckNewItem(kUnstorable, 0, true, NoShortPath).verdict, NewItemVerdict::kNotStorable);
   // A short path that is itself unstorable does not help.
-  EXPECT_EQ(CheckNewItem(kUnstorable, 0, true, [](const std::wstring& path) { return path; })
-                .verdict,
-            NewItemVerdict::kNotStorable);
+  EXPECT_EQ(
+      CheckNewItem(kUnstorable, 0, true, [](const std::wstring& path) { return path; }).verdict,
+      NewItemVerdict::kNotStorable);
   // A typed address names no file: it has no short form to fall back on.
   const NewItem typed = CheckNewItem(kUnstorable, 0, false, [](const std::wstring&) {
     ADD_FAILURE() << "a typed address has no short path";

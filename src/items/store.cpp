@@ -1,5 +1,7 @@
 #include "items/store.h"
 
+#include <algorithm>
+
 #include "runtime/ansi.h"
 #include "runtime/file_io.h"
 #include "runtime/numbered_files.h"
@@ -40,40 +42,52 @@ class CloseOnExit {
   int number_;
 };
 
-// The load loop, over any source of records: `at_end()` tells whether a
-// record is left, `read_record(text, flag)` reads it or throws RunError.
-template <typename AtEnd, typename ReadRecord>
-StoreLoad ReadItems(AtEnd at_end, ReadRecord read_record) {
-  StoreLoad load;
+// Keeps the items it takes, for LoadItemStore and ParseItemStore.
+class KeepItems final : public StoredItemSink {
+ public:
+  explicit KeepItems(std::vector<StoredItem>& items) : items_(items) {}
+  void Expect(size_t most_items, size_t) override { items_.reserve(most_items); }
+  void Take(const std::wstring& text, bool selected) override {
+    items_.push_back({text, selected});
+  }
+
+ private:
+  std::vector<StoredItem>& items_;
+};
+
+// The load loop over a store file's bytes, one record per line; gives back
+// the line of the first record it cannot take.
+std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
+  // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
+  // makes room for all but lone-CR files, which only grow the room later.
+  const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  sink.Expect(std::min(lines, kMostLoadedItems), bytes.size());
+  rt::RecordReader reader(bytes);
   std::string text_bytes;
   bool selected = false;
   std::wstring text;
-  while (!at_end()) {
-    // One record per line, so the record being read stands on this line.
-    const int line = static_cast<int>(load.items.size()) + 1;
-    bool taken = load.items.size() < kMostLoadedItems;
+  for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
+    bool taken = taken_items < kMostLoadedItems;
     if (taken) {
       try {
-        read_record(text_bytes, selected);
+        reader.ReadTextAndFlag(text_bytes, selected);
         taken = rt::FromAnsiExact(text_bytes, text);
       } catch (const rt::RunError&) {
         taken = false;
       }
     }
-    if (!taken) {
-      load.stopped_at_line = line;
-      break;
-    }
-    load.items.push_back({std::move(text), selected});
+    // One record per line, so the record not taken stands on this line.
+    if (!taken) return static_cast<int>(taken_items) + 1;
+    sink.Take(text, selected);
   }
-  return load;
+  return std::nullopt;
 }
 
-void WriteItems(const std::wstring& path, const std::vector<StoredItem>& items) {
+void WriteBytes(const std::wstring& path, std::string bytes) {
   const int number = rt::FreeFile();
   rt::Open(path, rt::OpenMode::kOutput, number);
   const CloseOnExit close_on_failure(number);
-  rt::WriteRecordLines(number, FormatItemStore(items));
+  rt::WriteRecordLines(number, std::move(bytes));
   rt::Close(number);
 }
 
@@ -87,27 +101,30 @@ void RemoveQuietly(const std::wstring& path) {
 }  // namespace
 
 StoreLoad LoadItemStore(const std::wstring& program_folder) {
-  const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
-  const int number = rt::FreeFile();
-  try {
-    rt::Open(path, rt::OpenMode::kInput, number);
-  } catch (const rt::RunError& error) {
-    // No store file yet (first run, or deleted): an empty list, nothing lost.
-    const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
-    return {{}, missing ? std::nullopt : std::optional<int>(1)};
-  }
-  const CloseOnExit close(number);
-  return ReadItems([number] { return rt::EndOfFile(number); },
-                   [number](std::string& text, bool& selected) {
-                     rt::InputTextAndFlag(number, text, selected);
-                   });
+  StoreLoad load;
+  KeepItems keep(load.items);
+  load.stopped_at_line = ReadItemStore(program_folder, keep);
+  return load;
 }
 
 StoreLoad ParseItemStore(std::string_view bytes) {
-  rt::RecordReader reader(bytes);
-  return ReadItems(
-      [&reader] { return reader.AtEnd(); },
-      [&reader](std::string& text, bool& selected) { reader.ReadTextAndFlag(text, selected); });
+  StoreLoad load;
+  KeepItems keep(load.items);
+  load.stopped_at_line = ReadItems(bytes, keep);
+  return load;
+}
+
+std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
+  std::string bytes;
+  try {
+    // Read whole, as Input # reads it, and counted for room before parsing.
+    bytes = rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+  } catch (const rt::RunError& error) {
+    // No store file yet (first run, or deleted): an empty list, nothing lost.
+    const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
+    return missing ? std::nullopt : std::optional<int>(1);
+  }
+  return ReadItems(bytes, sink);
 }
 
 std::string FormatItemStore(const std::vector<StoredItem>& items) {
@@ -115,20 +132,25 @@ std::string FormatItemStore(const std::vector<StoredItem>& items) {
   for (const StoredItem& item : items) size += item.text.size() + kRecordLineOverhead;
   std::string bytes;
   bytes.reserve(size);
-  for (const StoredItem& item : items) {
-    rt::AppendRecordLine(bytes,
-                         {rt::StringField(rt::ToAnsi(item.text)), rt::BooleanField(item.selected)});
-  }
+  for (const StoredItem& item : items) AppendStoredItem(bytes, item.text, item.selected);
   return bytes;
+}
+
+void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected) {
+  rt::AppendRecordLine(bytes, {rt::StringField(rt::ToAnsi(text)), rt::BooleanField(selected)});
 }
 
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                    bool keep_backup) {
+  SaveStoreBytes(program_folder, FormatItemStore(items), keep_backup);
+}
+
+void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {
   const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
   const bool had_store = rt::FileExists(path);
   try {
-    WriteItems(temp_path, items);
+    WriteBytes(temp_path, std::move(bytes));
     if (keep_backup && had_store) {
       rt::CopyFileOver(path, rt::InProgramFolder(program_folder, kStoreBackupFileName));
     }

@@ -39,8 +39,30 @@ StoreLoad LoadItemStore(const std::wstring& program_folder);
 // The same reading of the store file's bytes, without the file.
 StoreLoad ParseItemStore(std::string_view bytes);
 
+// Takes the items of a store file one at a time, in file order, as they are
+// read, so that a long list is never held twice.
+class StoredItemSink {
+ public:
+  // Once, before the first item: room to make, for as many items as the
+  // file has lines (never more than the load takes) and for its bytes.
+  virtual void Expect(size_t most_items, size_t file_bytes) = 0;
+  virtual void Take(const std::wstring& text, bool selected) = 0;
+
+ protected:
+  ~StoredItemSink() = default;
+};
+
+// LoadItemStore handing the items to `sink` instead of keeping them; gives
+// back where reading stopped. An error the sink throws ends the reading and
+// reaches the caller.
+std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
+
 // The store file's bytes for `items`.
 std::string FormatItemStore(const std::vector<StoredItem>& items);
+
+// Appends one item's record line to a store file's bytes, as FormatItemStore
+// writes it.
+void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected);
 
 // Rewrites the store file in `program_folder` from `items`. The new bytes go
 // to a temporary file first, which then takes the store file's place in one
@@ -52,5 +74,8 @@ std::string FormatItemStore(const std::vector<StoredItem>& items);
 // file stays: it then holds the only copy of the list.)
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                    bool keep_backup);
+
+// SaveItemStore for the bytes of the store file, made with AppendStoredItem.
+void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup);
 
 }  // namespace items

@@ -153,6 +153,68 @@ TEST_F(StoreFileTest, LoadReadsTheFileAndReportsWhereItStopped) {
   EXPECT_EQ(load.stopped_at_line, 3);
 }
 
+// Keeps what a reading of the store hands over, and when.
+class RecordingSink final : public StoredItemSink {
+ public:
+  void Expect(size_t most_items, size_t file_bytes) override {
+    ++expect_calls;
+    items_before_expect = items.size();
+    room_for_items = most_items;
+    room_for_bytes = file_bytes;
+  }
+  void Take(const std::wstring& text, bool selected) override {
+    if (items.size() == fail_at_item) rt::Raise(rt::kOutOfMemory);
+    items.push_back({text, selected});
+  }
+
+  size_t fail_at_item = SIZE_MAX;
+  int expect_calls = 0;
+  size_t items_before_expect = 0;
+  size_t room_for_items = 0;
+  size_t room_for_bytes = 0;
+  Items items;
+};
+
+TEST_F(StoreFileTest, ReadingMakesRoomOnceThenHandsOverTheItemsBeforeTheStop) {
+  const std::string bytes = "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n\"d\",#TRUE#\r\n";
+  folder_.Write("exefiles.dat", bytes);
+  RecordingSink sink;
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), 3);
+  EXPECT_EQ(sink.expect_calls, 1);
+  EXPECT_EQ(sink.items_before_expect, 0u);
+  EXPECT_GE(sink.room_for_items, 4u) << "room for every line of the file";
+  EXPECT_EQ(sink.room_for_bytes, bytes.size());
+  EXPECT_EQ(sink.items, (Items{{L"a", true}, {L"b", false}}));
+}
+
+TEST_F(StoreFileTest, RoomIsNeverForMoreItemsThanTheLoadTakes) {
+  folder_.Write("exefiles.dat", ManyRecords(40000));
+  RecordingSink sink;
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), 32769);
+  EXPECT_EQ(sink.room_for_items, 32768u);
+  EXPECT_EQ(sink.items.size(), 32768u);
+}
+
+TEST_F(StoreFileTest, AMissingFileHandsOverNothing) {
+  RecordingSink sink;
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), std::nullopt);
+  EXPECT_EQ(sink.expect_calls, 0);
+  EXPECT_TRUE(sink.items.empty());
+}
+
+TEST_F(StoreFileTest, AnErrorOfTheSinkReachesTheCallerRatherThanStoppingTheLoad) {
+  folder_.Write("exefiles.dat", ManyRecords(3));
+  RecordingSink sink;
+  sink.fail_at_item = 1;
+  try {
+    ReadItemStore(folder_.Path(), sink);
+    FAIL() << "the sink's error was swallowed";
+  } catch (const rt::RunError& error) {
+    EXPECT_EQ(error.number, rt::kOutOfMemory);
+  }
+  EXPECT_EQ(sink.items.size(), 1u);
+}
+
 TEST_F(StoreFileTest, LoadAndSaveLeaveNoFileNumberInUse) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\nbad\r\n");
   EXPECT_EQ(LoadItemStore(folder_.Path()).stopped_at_line, 2);

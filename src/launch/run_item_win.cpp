@@ -99,8 +99,8 @@ int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
   try {
     probe.emplace();
   } catch (const rt::RunError& error) {
-    rt::MsgBox(L"Could not open " + address + L"\r\nThe browser lookup file could not be written: " +
-                   error.description,
+    rt::MsgBox(L"Could not open " + address +
+                   L"\r\nThe browser lookup file could not be written: " + error.description,
                MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
     return 0;
   }

@@ -9,11 +9,10 @@ namespace {
 std::string Narrow(std::wstring_view text, DWORD flags, BOOL* used_default) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  const int size = WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr,
-                                       used_default);
+  const int size =
+      WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, used_default);
   std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, flags, text.data(), length, out.data(), size, nullptr,
-                      used_default);
+  WideCharToMultiByte(CP_ACP, flags, text.data(), length, out.data(), size, nullptr, used_default);
   return out;
 }
 

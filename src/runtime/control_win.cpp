@@ -20,12 +20,11 @@ void Control::Create(const Form& form, std::wstring_view window_class, std::wstr
   form_ = &form;
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
-  hwnd_ = CreateWindowExW(ex_style, class_name.c_str(), caption_text.c_str(),
-                          style | WS_CHILD | WS_VISIBLE, form.TwipsToPixels(place.left),
-                          form.TwipsToPixels(place.top), form.TwipsToPixels(place.width),
-                          form.TwipsToPixels(place.height), form.hWnd(),
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(
+      ex_style, class_name.c_str(), caption_text.c_str(), style | WS_CHILD | WS_VISIBLE,
+      form.TwipsToPixels(place.left), form.TwipsToPixels(place.top),
+      form.TwipsToPixels(place.width), form.TwipsToPixels(place.height), form.hWnd(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
 }
 
@@ -37,8 +36,8 @@ RECT Control::PixelRect() const {
 }
 
 void Control::MoveTo(const RECT& rect) {
-  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 float Control::Left() const { return static_cast<float>(PixelRect().left); }

@@ -8,7 +8,9 @@ namespace rt {
 
 namespace {
 
-FORMATETC FilesFormat() { return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC FilesFormat() {
+  return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 std::vector<std::wstring> DroppedFiles(IDataObject* data) {
   std::vector<std::wstring> files;
@@ -87,7 +89,8 @@ HRESULT FileDropTarget::DragLeave() {
 }
 
 HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  const std::vector<std::wstring> files = holds_files_ ? DroppedFiles(data) : std::vector<std::wstring>();
+  const std::vector<std::wstring> files =
+      holds_files_ ? DroppedFiles(data) : std::vector<std::wstring>();
   holds_files_ = false;
   if (files.empty()) {
     *effect = DROPEFFECT_NONE;

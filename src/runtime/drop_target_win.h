@@ -1,8 +1,8 @@
 // Makes a window an OLE drop target for files dragged from the shell.
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>

@@ -17,16 +17,16 @@ class DialogTemplate {
     Align(4);
     const DWORD style = DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     Add(style);
-    Add(DWORD{0});     // extended style
+    Add(DWORD{0});  // extended style
     count_at_ = words_.size();
-    Add(WORD{0});      // number of controls, filled in by AddControl
-    Add(short{0});     // x
-    Add(short{0});     // y
+    Add(WORD{0});   // number of controls, filled in by AddControl
+    Add(short{0});  // x
+    Add(short{0});  // y
     Add(cx);
     Add(cy);
-    Add(WORD{0});      // no menu
-    Add(WORD{0});      // default dialog class
-    Add(WORD{0});      // empty title: set at WM_INITDIALOG
+    Add(WORD{0});  // no menu
+    Add(WORD{0});  // default dialog class
+    Add(WORD{0});  // empty title: set at WM_INITDIALOG
     Add(point_size);
     AddText(font);
   }
@@ -93,7 +93,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
         auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
         const HWND edit = GetDlgItem(dialog, kAnswerId);
         std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
         state->answer = std::move(text);
         EndDialog(dialog, IDOK);
         return TRUE;
@@ -114,8 +115,7 @@ std::wstring InputBox(std::wstring_view prompt, std::wstring_view title) {
   dialog.AddControl(kStatic, SS_LEFT, 7, 7, 170, 44, kPromptId, L"");
   dialog.AddControl(kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 184, 7, 50, 14, IDOK, L"OK");
   dialog.AddControl(kButton, BS_PUSHBUTTON | WS_TABSTOP, 184, 25, 50, 14, IDCANCEL, L"Cancel");
-  dialog.AddControl(kEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 62, 226, 13, kAnswerId,
-                    L"");
+  dialog.AddControl(kEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 62, 226, 13, kAnswerId, L"");
   InputBoxState state{std::wstring(prompt), std::wstring(title), {}};
   const INT_PTR result =
       DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), BoxOwner(), InputBoxProc,

@@ -5,15 +5,15 @@
 namespace rt {
 
 void ListBox::Create(const Form& form, int id, const TwipsRect& place) {
-  Control::Create(form, L"LISTBOX", L"",
-                  WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL |
-                      LBS_WANTKEYBOARDINPUT,
-                  WS_EX_CLIENTEDGE, id, place);
+  Control::Create(
+      form, L"LISTBOX", L"",
+      WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL | LBS_WANTKEYBOARDINPUT,
+      WS_EX_CLIENTEDGE, id, place);
 }
 
-void ListBox::AddItem(std::wstring_view text) {
-  const std::wstring item(text);
-  const LRESULT index = SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+void ListBox::AddItem(const std::wstring& text) {
+  const LRESULT index =
+      SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (index == LB_ERR || index == LB_ERRSPACE) Raise(kOutOfMemory);
 }
 
@@ -23,12 +23,14 @@ void ListBox::RemoveItem(int index) {
   focus_taken_ = false;
 }
 
+// List and Selected run once per item when the list is saved: the list box's
+// own LB_ERR for an index that names no item spares asking for the count.
 std::wstring ListBox::List(int index) const {
-  CheckIndex(index, kInvalidPropertyArrayIndex);
   const LRESULT length = SendMessageW(hWnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == LB_ERR) Raise(kInvalidPropertyArrayIndex);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      SendMessageW(hWnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied = SendMessageW(hWnd(), LB_GETTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
   return text;
 }
@@ -41,8 +43,9 @@ int ListBox::ListIndex() const {
 }
 
 bool ListBox::Selected(int index) const {
-  CheckIndex(index, kInvalidPropertyArrayIndex);
-  return SendMessageW(hWnd(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+  const LRESULT selected = SendMessageW(hWnd(), LB_GETSEL, static_cast<WPARAM>(index), 0);
+  if (selected == LB_ERR) Raise(kInvalidPropertyArrayIndex);
+  return selected > 0;
 }
 
 void ListBox::SetSelected(int index, bool selected) {

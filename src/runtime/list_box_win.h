@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "runtime/control_win.h"
 
@@ -16,7 +15,7 @@ class ListBox : public Control {
 
   // Appends the text as the last item, its flag clear. Raises 7 when the
   // list box has no room for it.
-  void AddItem(std::wstring_view text);
+  void AddItem(const std::wstring& text);
   // Removes the item; the items after it move up. Raises 5 for an index
   // that names no item. Afterwards no item is current.
   void RemoveItem(int index);

@@ -79,8 +79,13 @@ void WriteRecord(int number, std::initializer_list<RecordField> fields) {
   AppendRecordLine(OpenedFor(number, false).bytes, fields);
 }
 
-void WriteRecordLines(int number, std::string_view lines) {
-  OpenedFor(number, false).bytes += lines;
+void WriteRecordLines(int number, std::string lines) {
+  std::string& bytes = OpenedFor(number, false).bytes;
+  if (bytes.empty()) {
+    bytes = std::move(lines);
+  } else {
+    bytes += lines;
+  }
 }
 
 void InputTextAndFlag(int number, std::string& text, bool& flag) {

@@ -8,7 +8,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <string_view>
 
 #include "runtime/record_line.h"
 
@@ -41,8 +40,8 @@ bool EndOfFile(int number);
 void WriteRecord(int number, std::initializer_list<RecordField> fields);
 
 // For an output file: appends record lines already formatted, line ends
-// included.
-void WriteRecordLines(int number, std::string_view lines);
+// included. Taken by value: a whole file's lines move in without a copy.
+void WriteRecordLines(int number, std::string lines);
 
 // For an input file: reads the next record line as a text and a flag. 62
 // (Input past end of file) at the end, 13 (Type mismatch) for a line it

@@ -22,8 +22,7 @@ bool IsMessageBox(HWND dialog);
 // The first dialog of the program that passes the test, or nullptr when
 // none shows in time.
 template <typename Test>
-HWND WaitForDialogThat(const Tavimo& tavimo, Test test,
-                       std::chrono::milliseconds limit = 5000ms) {
+HWND WaitForDialogThat(const Tavimo& tavimo, Test test, std::chrono::milliseconds limit = 5000ms) {
   HWND found = nullptr;
   WaitUntil(
       [&] {

@@ -4,8 +4,8 @@
 // few polls.
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "drag_source.h"
 #include "dialogs.h"
+#include "drag_source.h"
 #include "driver.h"
 
 namespace e2e {

@@ -22,8 +22,8 @@ constexpr wchar_t kProbeFile[] = L"temphtm.HTM";
 // whether it agreed to end the session.
 bool EndSession(const Tavimo& tavimo) {
   DWORD_PTR agreed = 0;
-  SendMessageTimeoutW(tavimo.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                      5000, &agreed);
+  SendMessageTimeoutW(tavimo.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
+                      &agreed);
   DWORD_PTR unused = 0;
   SendMessageTimeoutW(tavimo.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
                       &unused);

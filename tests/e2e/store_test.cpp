@@ -109,7 +109,8 @@ TEST(Store, LastRecordWithoutALineEndIsReadWholeWithoutAWarning) {
   EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
   CloseWithoutABox(tavimo);
 
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false));
   EXPECT_FALSE(Exists(folder.File(kBackup))) << "a load that read everything keeps no backup";
 }
 

@@ -11,7 +11,6 @@ TEST(MainWindow, OpensTopmostWithItsListAndFourButtons) {
   Tavimo tavimo(folder);
 
   EXPECT_EQ(WindowText(tavimo.Window()), L"Tavimo");
-  EXPECT_NE(GetClassLongPtrW(tavimo.Window(), GCLP_HICON), 0) << "expected the program's icon";
   EXPECT_TRUE(GetWindowLongW(tavimo.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   ASSERT_NE(tavimo.List(), nullptr);
   EXPECT_TRUE(GetWindowLongW(tavimo.List(), GWL_STYLE) & LBS_MULTIPLESEL)
@@ -24,7 +23,17 @@ TEST(MainWindow, OpensTopmostWithItsListAndFourButtons) {
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(tavimo.Window(), nullptr), &gui);
-  EXPECT_EQ(gui.hwndFocus, tavimo.List()) << "the list has the keyboard focus when the window opens";
+  EXPECT_EQ(gui.hwndFocus, tavimo.List())
+      << "the list has the keyboard focus when the window opens";
+}
+
+TEST(MainWindow, ProgramCarriesItsIcon) {
+  TestFolder folder;
+  const HMODULE program =
+      LoadLibraryExW(folder.File(L"tavimo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  EXPECT_NE(LoadIconW(program, MAKEINTRESOURCEW(1)), nullptr) << "expected icon resource 1";
+  FreeLibrary(program);
 }
 
 TEST(MainWindow, ClientAreaHasItsCreationSizeAtTheScreensResolution) {
@@ -42,8 +51,8 @@ TEST(MainWindow, ClientAreaHasItsCreationSizeAtTheScreensResolution) {
 TEST(MainWindow, StaysTopmostWhenAnotherWindowIsActivated) {
   TestFolder folder;
   Tavimo tavimo(folder);
-  const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                     0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+  const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                     300, 300, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   tavimo.Sync();
   EXPECT_TRUE(GetWindowLongW(tavimo.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);

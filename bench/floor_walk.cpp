@@ -1,0 +1,66 @@
+// The floor for Tavimo's walk: starts the command lines of commands.txt
+// beside it (UTF-8, one a line) one after another and waits for each to end.
+// The loop's start and end, in QueryPerformanceCounter ticks, go to
+// walk.ticks beside it, so that the program's own start does not count. A
+// command that cannot start ends it with the system's error code.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring BesideProgram(const wchar_t* name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+std::vector<std::wstring> ReadCommandLines() {
+  std::vector<std::wstring> lines;
+  FILE* file = _wfopen(BesideProgram(L"commands.txt").c_str(), L"rb");
+  if (!file) return lines;
+  char line[4096];
+  while (std::fgets(line, sizeof line, file)) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    if (text.empty()) continue;
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(),
+                                                        static_cast<int>(text.size()), wide.data(),
+                                                        static_cast<int>(wide.size()))));
+    lines.push_back(wide);
+  }
+  std::fclose(file);
+  return lines;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  std::vector<std::wstring> commands = ReadCommandLines();
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  for (std::wstring& command : commands) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+      return static_cast<int>(GetLastError());
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  QueryPerformanceCounter(&end);
+  FILE* ticks = _wfopen(BesideProgram(L"walk.ticks").c_str(), L"wb");
+  if (!ticks) return static_cast<int>(ERROR_CANNOT_MAKE);
+  std::fprintf(ticks, "%lld %lld\n", start.QuadPart, end.QuadPart);
+  std::fclose(ticks);
+  return 0;
+}
