@@ -1,8 +1,9 @@
 // Program entry: the main window is the start-up object; closing it ends
 // the program.
+#include <windows.h>
+// commctrl.h needs windows.h before it.
 #include <commctrl.h>
 #include <ole2.h>
-#include <windows.h>
 
 #include "app/form1.h"
 #include "runtime/events_win.h"
