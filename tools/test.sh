@@ -11,7 +11,11 @@ count() {  # count LABEL CTEST_LOG
   local total fails
   total=$(grep -oE 'tests passed, [0-9]+ tests failed out of [0-9]+' "$2" | grep -oE '[0-9]+$' || echo 0)
   fails=$(grep -oE 'tests passed, [0-9]+ tests failed' "$2" | grep -oE '[0-9]+ tests failed' | grep -oE '^[0-9]+' || echo 0)
-  [ -z "$total" ] && total=0 && fails=1
+  if [ "${total:-0}" -eq 0 ]; then  # a build that failed leaves nothing to run
+    say "$1: FAILED, no test ran"
+    failed=$((failed + 1))
+    return
+  fi
   say "$1: $((total - fails)) passed, $fails failed"
   passed=$((passed + total - fails)) failed=$((failed + fails))
 }
