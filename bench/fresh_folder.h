@@ -7,16 +7,14 @@
 
 #include <string>
 
+#include "test_files_win.h"
+
 namespace bench {
 
-// The runner's own folder, where the programs it measures were built.
-std::wstring BuildFolder();
+using test_files::Ansi;
+using test_files::BuildFolder;
+using test_files::ReadBytes;
 
-// Bytes of a file; throws std::runtime_error when it cannot be read.
-std::string ReadBytes(const std::wstring& path);
-
-// Text in the system code page, as Tavimo reads its store file.
-std::string Ansi(const std::wstring& text);
 std::wstring Widen(const std::string& ascii);
 
 class FreshFolder {

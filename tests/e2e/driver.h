@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "test_files_win.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -29,15 +31,11 @@ class TestFolder {
   std::wstring path_;
 };
 
-// The folder of the test programs (tavimo.exe, recorder.exe and the driver).
-std::wstring BuildFolder();
-
-std::string ReadBytes(const std::wstring& path);
-void WriteBytes(const std::wstring& path, const std::string& bytes);
-bool Exists(const std::wstring& path);
-
-// Bytes in the system code page, for building store files.
-std::string Ansi(const std::wstring& text);
+using test_files::Ansi;
+using test_files::BuildFolder;
+using test_files::Exists;
+using test_files::ReadBytes;
+using test_files::WriteBytes;
 
 // One line of exefiles.dat as the program writes it. The first form takes the
 // text already in the system code page.
