@@ -9,15 +9,7 @@ using test_files::RemoveTree;
 
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
-FreshFolder::FreshFolder() {
-  static int made = 0;
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  path_ = std::wstring(temp) + L"tavimo-bench-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-          std::to_wstring(++made);
-  RemoveTree(path_);
-  if (!CreateDirectoryW(path_.c_str(), nullptr)) Fail(L"cannot create " + path_);
-}
+FreshFolder::FreshFolder() : path_(test_files::MakeFreshFolder(L"tavimo-bench-")) {}
 
 FreshFolder::~FreshFolder() { RemoveTree(path_); }
 

@@ -47,14 +47,7 @@ void ForEachChild(HWND parent, const Visit& visit) {
 
 }  // namespace
 
-TestFolder::TestFolder() {
-  static int made = 0;
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  path_ = std::wstring(temp) + L"tavimo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-          std::to_wstring(++made);
-  RemoveTree(path_);
-  if (!CreateDirectoryW(path_.c_str(), nullptr)) Fail(L"cannot create " + path_);
+TestFolder::TestFolder() : path_(test_files::MakeFreshFolder(L"tavimo-e2e-")) {
   for (const wchar_t* program : {L"tavimo.exe", L"recorder.exe"}) {
     if (!CopyFileW((BuildFolder() + L"\\" + program).c_str(), File(program).c_str(), FALSE)) {
       Fail(std::wstring(L"cannot copy ") + program);

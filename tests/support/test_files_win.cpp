@@ -74,4 +74,15 @@ void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
+std::wstring MakeFreshFolder(const std::wstring& prefix) {
+  static int made = 0;
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring path = std::wstring(temp) + prefix + std::to_wstring(GetCurrentProcessId()) +
+                            L"-" + std::to_wstring(++made);
+  RemoveTree(path);
+  if (!CreateDirectoryW(path.c_str(), nullptr)) Fail(L"cannot create " + path);
+  return path;
+}
+
 }  // namespace test_files

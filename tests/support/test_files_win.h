@@ -22,6 +22,10 @@ std::string Ansi(const std::wstring& text);
 // Deletes the folder with everything in it, read-only files included.
 void RemoveTree(const std::wstring& folder);
 
+// Makes a new empty folder under the temporary folder, named from the prefix,
+// this process and a count, and returns its path.
+std::wstring MakeFreshFolder(const std::wstring& prefix);
+
 // Throws std::runtime_error naming what failed and the system's error code.
 [[noreturn]] void Fail(const std::wstring& what);
 
