@@ -3,6 +3,9 @@
 
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${TAVIMO_BUILD_ROOT:-$TOP/build}
+# Wine wants absolute paths; a relative build folder is taken from where the
+# script was started.
+mkdir -p "$BUILD" && BUILD=$(cd "$BUILD" && pwd)
 
 say() { printf '== %s\n' "$*" >&2; }
 
