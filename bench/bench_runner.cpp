@@ -125,7 +125,7 @@ double MeasureTavimoWalk() {
   folder.Write(kStoreFile, WalkStore(Ansi(folder.Path()), kWalkItems));
   MeasuredProgram program(exe);
   program.WaitUntilReady(kWalkItems);
-  const double elapsed = program.ClickAndWaitForRestore(program.Button(kRunButton));
+  const double elapsed = program.ClickAndWaitForRestore(program.Button(kRunButton), kWalkItems);
   CheckEveryDocumentStarted(program, exe);
   program.Close();
   return elapsed;

@@ -34,8 +34,8 @@ class MeasuredProgram {
   size_t PrivateBytes() const;
 
   // Milliseconds from clicking the button until the window, minimised by
-  // the click, is restored.
-  double ClickAndWaitForRestore(HWND button);
+  // the click, is restored; the click starts `processes` processes.
+  double ClickAndWaitForRestore(HWND button, int processes);
 
   // Milliseconds from posting WM_CLOSE until the process has ended.
   double Close();
@@ -52,6 +52,7 @@ class MeasuredProgram {
  private:
   std::wstring name_;
   HANDLE job_ = nullptr;
+  HANDLE job_events_ = nullptr;  // the job's completion port
   HANDLE process_ = nullptr;
   DWORD process_id_ = 0;
   LARGE_INTEGER started_{};
