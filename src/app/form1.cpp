@@ -130,12 +130,13 @@ void Form1::Form_Unload() {
 void Form1::Form_Resize() {
   // A layout moves the list two or three times, and each move of a shown
   // list with a scroll bar repaints its frame there and then: with drawing
-  // off, the window is drawn once, after the layout. Turning drawing back on
-  // would show a window not shown yet, which is laid out as it is.
-  const bool shown = IsWindowVisible(hWnd()) != FALSE;
-  if (shown) SendMessageW(hWnd(), WM_SETREDRAW, FALSE, 0);
+  // off, the window is drawn once, after the layout. A window not shown yet,
+  // or minimised, has nothing to draw and is laid out as it is (turning
+  // drawing back on would show a hidden window).
+  const bool drawn = IsWindowVisible(hWnd()) && !IsIconic(hWnd());
+  if (drawn) SendMessageW(hWnd(), WM_SETREDRAW, FALSE, 0);
   LayOutControls(*this);
-  if (!shown) return;
+  if (!drawn) return;
   SendMessageW(hWnd(), WM_SETREDRAW, TRUE, 0);
   RedrawWindow(hWnd(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
