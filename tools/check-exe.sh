@@ -14,7 +14,7 @@ imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
 on_first_use=$(sed -n 's/^LIBRARY "\(.*\)"/\1/p' "$(dirname "$0")"/../src/runtime/*.def)
 narrow=$(i686-w64-mingw32-strings "$exe")
 for dll in $on_first_use; do
-  grep -qx "$dll" <<<"$narrow" || fail "does not name $dll, which it should load on first use"
+  grep -qix "$dll" <<<"$narrow" || fail "does not name $dll, which it should load on first use"
   if grep -qix "$dll" <<<"$imports"; then fail "loads $dll at start, not on first use"; fi
 done
 for dll in $imports $on_first_use; do
