@@ -3,6 +3,7 @@
 # resource and manifest, importing no DLL but Windows' own. Prints the DLLs.
 set -euo pipefail
 exe=$1
+top=$(dirname "$0")/..
 dump=$(i686-w64-mingw32-objdump -p "$exe")
 fail() { echo "$exe: $*" >&2; exit 1; }
 grep -q 'file format pei-i386' <<<"$dump" || fail "not a 32-bit PE"
@@ -11,7 +12,7 @@ allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMDLG32|COMCTL32|OLE32|OLEAUT32|ADVAPI
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
 # GNU ld leaves DLLs loaded on first use out of the tables objdump reads; the
 # build makes their import libraries from these lists.
-on_first_use=$(sed -n 's/^LIBRARY "\(.*\)"/\1/p' "$(dirname "$0")"/../src/runtime/*.def)
+on_first_use=$(sed -n 's/^LIBRARY "\(.*\)"/\1/p' "$top"/src/runtime/*.def)
 narrow=$(i686-w64-mingw32-strings "$exe")
 for dll in $on_first_use; do
   grep -qix "$dll" <<<"$narrow" || fail "does not name $dll, which it should load on first use"
@@ -21,7 +22,7 @@ for dll in $imports $on_first_use; do
   grep -qiE "$allowed" <<<"$dll" || fail "imports $dll, which Windows does not ship"
 done
 wide=$(i686-w64-mingw32-strings -el "$exe")
-version=$(sed -n 's/^project(tavimo VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")
+version=$(sed -n 's/^project(tavimo VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 grep -q 'VS_VERSION_INFO' <<<"$wide" || fail "no version resource"
 grep -qx 'Tavimo' <<<"$wide" || fail "the version resource does not name the program"
 grep -qx "$version" <<<"$wide" || fail "the version resource does not carry version $version"
