@@ -38,10 +38,7 @@ void Form1::Load() {
   CDel.Create(*this, L"移除項目", kCDelId, {1320, 4320, 1215, 495});
   CExe.Create(*this, L"順序執行", kCExeId, {1320, 4800, 1215, 495});
   CWeb.Create(*this, L"加入網址", kCWebId, {120, 4800, 1215, 495});
-  drop_target_ =
-      rt::FileDropTarget::Register(Lst.hWnd(), [this](const std::vector<std::wstring>& files) {
-        rt::Dispatch([&] { Lst_OLEDragDrop(files); });
-      });
+  drop_target_ = rt::FileDropTarget::Register(Lst.hWnd(), hWnd());
 
   rt::Dispatch([this] { Form_Load(); });
   ShowWindow(hWnd(), SW_SHOWNORMAL);
@@ -57,6 +54,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // A key in the list moves its focus; the list box handles the key.
       Lst.MarkFocusTaken();
       return -1;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wparam);
+      rt::Dispatch([&] { Lst_OLEDragDrop(rt::TakeDroppedFiles(drop)); });
+      return 0;
+    }
     case WM_SIZE:
       rt::Dispatch([this] { Form_Resize(); });
       return 0;

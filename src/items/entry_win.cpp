@@ -1,7 +1,6 @@
 #include "items/entry_win.h"
 
 #include <cderr.h>
-#include <commdlg.h>
 
 #include <string>
 
@@ -9,6 +8,7 @@
 #include "runtime/ansi.h"
 #include "runtime/app_win.h"
 #include "runtime/message_box_win.h"
+#include "runtime/on_demand_dlls_win.h"
 
 namespace items {
 
@@ -76,8 +76,8 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
   record.lpstrTitle = title.c_str();
   record.Flags = 0;
 
-  if (!GetOpenFileNameA(&record)) {
-    const DWORD error = CommDlgExtendedError();
+  if (!rt::comdlg32::GetOpenFileNameA(&record)) {
+    const DWORD error = rt::comdlg32::CommDlgExtendedError();
     if (error == FNERR_BUFFERTOOSMALL) {
       rt::MsgBox(L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(kFileBufferSize - 1) +
                      L" 個位元組）。",

@@ -1,7 +1,5 @@
 #include "launch/run_item_win.h"
 
-#include <shellapi.h>
-
 #include <iterator>
 #include <optional>
 #include <string>
@@ -14,6 +12,7 @@
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
 #include "runtime/numbered_files.h"
+#include "runtime/on_demand_dlls_win.h"
 #include "runtime/process_win.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
@@ -32,7 +31,7 @@ constexpr size_t kLookupBufferSize = 1024;
 // The verb is null, not "": Windows takes both as the default verb, but only
 // null everywhere.
 void ShellStart(const std::string& file, HWND owner) {
-  ShellExecuteA(owner, nullptr, file.c_str(), "", "", SW_SHOWNORMAL);
+  rt::shell32::ShellExecuteA(owner, nullptr, file.c_str(), "", "", SW_SHOWNORMAL);
 }
 
 void StartProgram(const std::wstring& item_text, HWND owner) {
@@ -45,7 +44,8 @@ void StartProgram(const std::wstring& item_text, HWND owner) {
 // The program the shell would open the file with, or nothing.
 std::optional<std::wstring> LookUpProgram(const std::string& file, const char* folder) {
   std::string found(kLookupBufferSize, ' ');
-  const auto code = reinterpret_cast<intptr_t>(FindExecutableA(file.c_str(), folder, found.data()));
+  const auto code =
+      reinterpret_cast<intptr_t>(rt::shell32::FindExecutableA(file.c_str(), folder, found.data()));
   const std::optional<std::string> program = FoundProgram(found, code);
   if (!program) return std::nullopt;
   return rt::FromAnsi(*program);

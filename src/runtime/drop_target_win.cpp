@@ -1,8 +1,9 @@
 #include "runtime/drop_target_win.h"
 
-#include <shellapi.h>
-
+#include <cstring>
 #include <utility>
+
+#include "runtime/on_demand_dlls_win.h"
 
 namespace rt {
 
@@ -12,23 +13,19 @@ FORMATETC FilesFormat() {
   return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
-std::vector<std::wstring> DroppedFiles(IDataObject* data) {
-  std::vector<std::wstring> files;
+// A copy of the data's files that outlives the drop, or nullptr.
+HGLOBAL CopyOfDroppedFiles(IDataObject* data) {
   FORMATETC format = FilesFormat();
   STGMEDIUM medium{};
-  if (FAILED(data->GetData(&format, &medium))) return files;
-  const auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
-  if (drop) {
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-      std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-      path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
-      files.push_back(std::move(path));
-    }
-    GlobalUnlock(medium.hGlobal);
-  }
+  if (FAILED(data->GetData(&format, &medium))) return nullptr;
+  const SIZE_T size = GlobalSize(medium.hGlobal);
+  const void* files = GlobalLock(medium.hGlobal);
+  // Fixed memory: the handle is the address.
+  const HGLOBAL copy = files ? GlobalAlloc(GMEM_FIXED, size) : nullptr;
+  if (copy) memcpy(copy, files, size);
+  if (files) GlobalUnlock(medium.hGlobal);
   ReleaseStgMedium(&medium);
-  return files;
+  return copy;
 }
 
 // Adding a file to the list copies its path; the source decides whether
@@ -39,11 +36,10 @@ DWORD CopyOrLink(DWORD allowed) {
 
 }  // namespace
 
-FileDropTarget::FileDropTarget(HWND window, DropHandler on_drop)
-    : window_(window), on_drop_(std::move(on_drop)) {}
+FileDropTarget::FileDropTarget(HWND window, HWND notified) : window_(window), notified_(notified) {}
 
-FileDropTarget* FileDropTarget::Register(HWND window, DropHandler on_drop) {
-  auto* target = new FileDropTarget(window, std::move(on_drop));
+FileDropTarget* FileDropTarget::Register(HWND window, HWND notified) {
+  auto* target = new FileDropTarget(window, notified);
   RegisterDragDrop(window, target);
   return target;
 }
@@ -89,16 +85,30 @@ HRESULT FileDropTarget::DragLeave() {
 }
 
 HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  const std::vector<std::wstring> files =
-      holds_files_ ? DroppedFiles(data) : std::vector<std::wstring>();
+  const HGLOBAL files = holds_files_ ? CopyOfDroppedFiles(data) : nullptr;
   holds_files_ = false;
-  if (files.empty()) {
+  if (!files || !PostMessageW(notified_, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0)) {
+    if (files) GlobalFree(files);
     *effect = DROPEFFECT_NONE;
     return S_OK;
   }
   *effect = CopyOrLink(*effect);
-  on_drop_(files);
   return S_OK;
+}
+
+std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
+  struct Finish {
+    HDROP drop;
+    ~Finish() { GlobalFree(drop); }
+  } finish{drop};
+  std::vector<std::wstring> files;
+  const UINT count = shell32::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(shell32::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(shell32::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    files.push_back(std::move(path));
+  }
+  return files;
 }
 
 }  // namespace rt

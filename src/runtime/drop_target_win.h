@@ -1,24 +1,24 @@
 // Makes a window an OLE drop target for files dragged from the shell.
 #pragma once
 
-#include <ole2.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <ole2.h>
+#include <shellapi.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace rt {
 
-// Accepts data that holds files (CF_HDROP) and hands the dropped paths, in
-// their order, to the callback. Data without files is refused: the cursor
-// shows no-drop and nothing is called.
+// Accepts data that holds files (CF_HDROP); data without files is refused:
+// the cursor shows no-drop. A drop posts a copy of the files to the notified
+// window as WM_DROPFILES and returns: whatever the window then does (a box,
+// say) never holds up the program the files were dragged from.
 class FileDropTarget final : public IDropTarget {
  public:
-  using DropHandler = std::function<void(const std::vector<std::wstring>& files)>;
-
   // Registers a new target on the window; Revoke ends it.
-  static FileDropTarget* Register(HWND window, DropHandler on_drop);
+  static FileDropTarget* Register(HWND window, HWND notified);
   void Revoke();
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -32,13 +32,17 @@ class FileDropTarget final : public IDropTarget {
                                  DWORD* effect) override;
 
  private:
-  FileDropTarget(HWND window, DropHandler on_drop);
+  FileDropTarget(HWND window, HWND notified);
   ~FileDropTarget() = default;
 
   HWND window_;
-  DropHandler on_drop_;
+  HWND notified_;
   LONG references_ = 1;
   bool holds_files_ = false;
 };
+
+// The paths of a WM_DROPFILES, in their order; frees the drop, also when
+// reading it fails.
+std::vector<std::wstring> TakeDroppedFiles(HDROP drop);
 
 }  // namespace rt

@@ -42,6 +42,8 @@ std::wstring DescribeError(int number) {
       return L"Invalid property value";
     case kInvalidPropertyArrayIndex:
       return L"Invalid property array index";
+    case kDllEntryPointNotFound:
+      return L"Specified DLL function not found";
     default:
       return L"Application-defined or object-defined error";
   }

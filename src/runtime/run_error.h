@@ -26,6 +26,7 @@ enum ErrorNumber : int {
   kPathNotFound = 76,
   kInvalidPropertyValue = 380,
   kInvalidPropertyArrayIndex = 381,
+  kDllEntryPointNotFound = 453,
 };
 
 struct RunError {

@@ -1,0 +1,27 @@
+// The few functions the program takes from SHELL32 and COMDLG32. Neither DLL
+// is loaded at start: only a drop, a run or the open-file dialog needs them,
+// and every DLL loaded at start slows start-up and, under Wine, every process
+// the program starts. Each function loads its DLL on first use and raises a
+// RunError when the DLL or the function cannot be had.
+#pragma once
+
+#include <windows.h>
+// After windows.h, which they need.
+#include <commdlg.h>
+#include <shellapi.h>
+
+namespace rt::shell32 {
+
+HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
+                        const char* folder, int show);
+HINSTANCE FindExecutableA(const char* file, const char* folder, char* program);
+UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
+
+}  // namespace rt::shell32
+
+namespace rt::comdlg32 {
+
+BOOL GetOpenFileNameA(OPENFILENAMEA* record);
+DWORD CommDlgExtendedError();
+
+}  // namespace rt::comdlg32

@@ -1,0 +1,47 @@
+#include "runtime/system_library_win.h"
+
+#include <string>
+
+#include "runtime/ansi.h"
+#include "runtime/run_error.h"
+#include "runtime/system_error_win.h"
+
+namespace rt {
+
+namespace {
+
+// Windows without the safe search flags (before the 2011 loader update)
+// refuse them as an invalid parameter; a full path is just as safe there.
+HMODULE LoadFromSystemFolder(const wchar_t* file_name) {
+  const HMODULE module = LoadLibraryExW(file_name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(folder) + L"\\" + file_name).c_str());
+}
+
+}  // namespace
+
+HMODULE SystemLibrary::Module() {
+  if (!module_) {
+    module_ = LoadFromSystemFolder(file_name_);
+    if (!module_) {
+      const DWORD error = GetLastError();
+      Raise(kFileNotFound,
+            L"Cannot load " + std::wstring(file_name_) + L": " + SystemErrorText(error));
+    }
+  }
+  return module_;
+}
+
+FARPROC SystemLibrary::Address(const char* function_name) {
+  const FARPROC address = GetProcAddress(Module(), function_name);
+  if (!address) {
+    Raise(kDllEntryPointNotFound, L"Cannot find " + FromAnsi(function_name) + L" in " +
+                                      std::wstring(file_name_));
+  }
+  return address;
+}
+
+}  // namespace rt
