@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -45,7 +46,25 @@ void ForEachChild(HWND parent, const Visit& visit) {
   EnumChildWindows(parent, VisitChild, reinterpret_cast<LPARAM>(&visit));
 }
 
+// The programs this test has started and not yet let go of.
+std::vector<Tavimo*>& Started() {
+  static std::vector<Tavimo*> started;
+  return started;
+}
+
 }  // namespace
+
+void FailIfTavimoEndedUnexpectedly() {
+  for (Tavimo* tavimo : Started()) {
+    // An orderly end (the window closed) exits with 0.
+    if (tavimo->end_expected_ || tavimo->Running() || tavimo->ExitCode() == 0) continue;
+    std::wostringstream what;
+    what << L"tavimo.exe ended unexpectedly, with exit code 0x" << std::hex << tavimo->ExitCode();
+    // Reported once: the test's own clean-up must not fail again.
+    tavimo->end_expected_ = true;
+    Fail(what.str());
+  }
+}
 
 TestFolder::TestFolder() : path_(test_files::MakeFreshFolder(L"tavimo-e2e-")) {
   for (const wchar_t* program : {L"tavimo.exe", L"recorder.exe"}) {
@@ -80,6 +99,7 @@ Tavimo::Tavimo(const TestFolder& folder) {
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
+  Started().push_back(this);
   WaitForInputIdle(process_, 10000);
   // A box shown while the window loads comes before the window shows.
   const bool found = WaitUntil(
@@ -95,6 +115,7 @@ Tavimo::Tavimo(const TestFolder& folder) {
 }
 
 Tavimo::~Tavimo() {
+  Started().erase(std::find(Started().begin(), Started().end(), this));
   if (Running()) {
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 5000);
@@ -166,17 +187,20 @@ HWND Tavimo::WaitForDialog(std::chrono::milliseconds limit) const {
 }
 
 bool Tavimo::Close(std::chrono::milliseconds limit) {
+  end_expected_ = true;
   PostMessageW(window_, WM_CLOSE, 0, 0);
   return WaitForExit(limit);
 }
 
 bool Tavimo::WaitForExit(std::chrono::milliseconds limit) {
+  end_expected_ = true;
   return WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }
 
 bool Tavimo::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 void Tavimo::Kill() {
+  end_expected_ = true;
   TerminateProcess(process_, 1);
   WaitForSingleObject(process_, 5000);
 }

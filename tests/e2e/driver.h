@@ -42,12 +42,18 @@ using test_files::WriteBytes;
 std::string StoreRecord(const std::string& text_bytes, bool selected);
 std::string StoreRecord(const std::wstring& text, bool selected);
 
+// Fails the test at once, saying so, when a tavimo.exe that the test has
+// started ended with an error code without being closed or ended by the
+// test: a crash must not sit out the waits that follow.
+void FailIfTavimoEndedUnexpectedly();
+
 // Polls until the condition holds or the time is up; returns the last result.
 template <typename Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
   const auto end = std::chrono::steady_clock::now() + limit;
   for (;;) {
     if (condition()) return true;
+    FailIfTavimoEndedUnexpectedly();
     if (std::chrono::steady_clock::now() > end) return false;
     Sleep(20);
   }
@@ -101,9 +107,13 @@ class Tavimo {
   void Show(int show_command) const;
 
  private:
+  friend void FailIfTavimoEndedUnexpectedly();
+
   HANDLE process_ = nullptr;
   DWORD process_id_ = 0;
   HWND window_ = nullptr;
+  // Set once the test closes or ends the program: its end is then expected.
+  bool end_expected_ = false;
 };
 
 // The texts of a dialog's static controls, joined by line ends.

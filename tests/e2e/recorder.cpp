@@ -3,7 +3,7 @@
 // recorder.log beside itself; lives as many milliseconds as recorder.ms
 // beside it says; and, when recorder.broadcast exists, sends a message to
 // every top-level window and waits for the answers before it ends, as some
-// installers do.
+// installers do; when recorder.crash exists, it crashes instead of ending.
 #include <windows.h>
 
 #include <string>
@@ -63,6 +63,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   Sleep(LifetimeMs(folder));
   if (GetFileAttributesW((folder + L"\\recorder.broadcast").c_str()) != INVALID_FILE_ATTRIBUTES) {
     SendMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TavimoRecorderPing"), 0, 0);
+  }
+  if (GetFileAttributesW((folder + L"\\recorder.crash").c_str()) != INVALID_FILE_ATTRIBUTES) {
+    RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
   }
   Log(folder, L"end " + std::to_wstring(Now()) + L" " + pid);
   return 0;

@@ -65,6 +65,8 @@ RecorderCopy::~RecorderCopy() {
 
 void RecorderCopy::BroadcastBeforeEnd() const { WriteBytes(folder_ + L"\\recorder.broadcast", ""); }
 
+void RecorderCopy::CrashBeforeEnd() const { WriteBytes(folder_ + L"\\recorder.crash", ""); }
+
 std::vector<RecordedRun> RecorderCopy::Runs() const {
   std::vector<RecordedRun> runs;
   std::wistringstream log(FromUtf8(ReadBytes(folder_ + L"\\recorder.log")));

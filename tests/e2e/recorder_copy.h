@@ -40,6 +40,9 @@ class RecorderCopy {
   // Makes every later run send a message to all top-level windows, and wait
   // for their answers, before it ends.
   void BroadcastBeforeEnd() const;
+  // Makes every later run crash, with an unhandled exception, instead of
+  // ending.
+  void CrashBeforeEnd() const;
 
   // The runs in the order they started.
   std::vector<RecordedRun> Runs() const;

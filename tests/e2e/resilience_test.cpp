@@ -3,6 +3,7 @@
 // ends in an error.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "dialogs.h"
@@ -156,6 +157,40 @@ TEST(RunEndedByAnError, WindowIsRestoredTopmostAndRunsAgain) {
   tavimo.Press(kRunButton);
   EXPECT_EQ(helper.WaitForRuns(2, true).size(), 2u) << "expected a second press to run again";
   EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+}
+
+// A program that crashes ends at once, with no debugger holding it, and the
+// driver stops waiting on a tavimo.exe that ended so, saying what happened.
+TEST(Crash, ACrashedProgramEndsAtOnceAndTheDriverStopsWaiting) {
+  TestFolder folder;
+  RecorderCopy crasher(folder.File(L"Crasher"), 0ms);
+  crasher.CrashBeforeEnd();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + crasher.Program() + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info));
+  CloseHandle(info.hThread);
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0)
+      << "expected the crashed program to end, not to wait for a debugger";
+  DWORD exit_code = 0;
+  GetExitCodeProcess(info.hProcess, &exit_code);
+  EXPECT_NE(exit_code, 0u);
+  CloseHandle(info.hProcess);
+
+  Tavimo tavimo(folder);
+  const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, tavimo.ProcessId());
+  ASSERT_NE(process, nullptr);
+  TerminateProcess(process, EXCEPTION_ACCESS_VIOLATION);
+  CloseHandle(process);
+  try {
+    WaitUntil([] { return false; }, 30s);
+    ADD_FAILURE() << "expected the wait to stop when tavimo.exe ended";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("ended unexpectedly"), std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace
