@@ -61,5 +61,7 @@ count "end-to-end tests in code page 950" "$BUILD/e2e-big5.log"
 check "the code page 950 tests ran" sh -c "! grep -q '(Skipped)' '$BUILD/e2e-big5.log'"
 
 echo
+if [ "$WINE_ARCH" = win32 ]; then width=32; else width=64; fi
+echo "end-to-end tests ran the ${width}-bit build: $WIN_BUILD/bin/tavimo.exe"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
