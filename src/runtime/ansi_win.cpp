@@ -1,29 +1,36 @@
 #include <windows.h>
 
 #include "runtime/ansi.h"
+#include "runtime/code_page.h"
 
 namespace rt {
 
 namespace {
 
-std::string Narrow(std::wstring_view text, DWORD flags, BOOL* used_default) {
+static_assert(kNoBestFitChars == WC_NO_BEST_FIT_CHARS &&
+              kErrorInvalidChars == WC_ERR_INVALID_CHARS);
+
+std::string Narrow(std::wstring_view text, DWORD flags) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
   const int size =
-      WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, used_default);
+      WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, flags, text.data(), length, out.data(), size, nullptr, used_default);
+  WideCharToMultiByte(CP_ACP, flags, text.data(), length, out.data(), size, nullptr, nullptr);
   return out;
 }
 
 }  // namespace
 
-std::string ToAnsi(std::wstring_view text) { return Narrow(text, 0, nullptr); }
+std::string ToAnsi(std::wstring_view text) { return Narrow(text, 0); }
 
+// Exact when the bytes read back as the very text: that catches a best-fit
+// substitute and the default character alike, in every code page, UTF-8
+// included, where Windows will not report a default character's use.
 bool ToAnsiExact(std::wstring_view text, std::string& out) {
-  BOOL used_default = FALSE;
-  out = Narrow(text, WC_NO_BEST_FIT_CHARS, &used_default);
-  return !used_default && (text.empty() || !out.empty());
+  out = Narrow(text, ExactConversionFlags(GetACP()));
+  std::wstring back;
+  return (text.empty() || !out.empty()) && FromAnsiExact(out, back) && back == text;
 }
 
 std::wstring FromAnsi(std::string_view bytes) {
