@@ -71,11 +71,12 @@ make_prefix() {
   /usr/lib/wine/wineserver -w
 }
 
-# The end-to-end suite that needs the Traditional Chinese code page (950,
-# Big5) runs in a Wine prefix of its own in that locale: Wine takes the code
-# page from LC_ALL alone, and a locale switch rewrites a prefix's fonts. By
-# hand: TAVIMO_WINEPREFIX=<dir> LC_ALL=zh_TW.UTF-8 tools/e2e.sh --gtest_filter='StoreBig5*'
-BIG5_SUITE=StoreBig5
+# The end-to-end suites that need the Traditional Chinese code page (950,
+# Big5), named *Big5, run in a Wine prefix of their own in that locale: Wine
+# takes the code page from LC_ALL alone, and a locale switch rewrites a
+# prefix's fonts. By hand:
+# TAVIMO_WINEPREFIX=<dir> LC_ALL=zh_TW.UTF-8 tools/e2e.sh --gtest_filter='*Big5.*'
+BIG5_SUITES='Big5\.'
 use_big5_locale() {
   export LC_ALL=zh_TW.UTF-8 2>/dev/null  # no such Linux locale is needed
   export WINEPREFIX=$BUILD/wineprefix-$WINE_ARCH-zh_TW

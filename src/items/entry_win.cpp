@@ -15,8 +15,11 @@ namespace items {
 namespace {
 
 constexpr wchar_t kEntryTitle[] = L"加入項目";
-// The dialog's buffers, in bytes of the system code page, NUL included.
-constexpr DWORD kFileBufferSize = 255;
+// The longest path the dialog adds, in bytes of the system code page.
+constexpr size_t kMaxPathBytes = 254;
+// The dialog's buffers, in characters: room for any path it can show, so that
+// the length is judged on the path as stored.
+constexpr DWORD kDialogBufferChars = 1024;
 
 std::wstring ShortPathOf(const std::wstring& path) {
   const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
@@ -27,15 +30,9 @@ std::wstring ShortPathOf(const std::wstring& path) {
   return short_path;
 }
 
-void TellNotStorable(const std::wstring& text) {
-  rt::MsgBox(L"無法加入這個項目：其中有系統字碼頁無法儲存的字元。\n\n" + text,
-             MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
-}
-
-// Appends the text unless the list is full or the store could not give it
+// Appends the item unless the list is full or the store could not give it
 // back exactly; then the user is told and nothing is added.
-void Append(rt::ListBox& list, std::wstring text, bool names_file) {
-  const NewItem item = CheckNewItem(std::move(text), list.ListCount(), names_file, ShortPathOf);
+void Append(rt::ListBox& list, const NewItem& item) {
   switch (item.verdict) {
     case NewItemVerdict::kAdd:
       list.AddItem(item.text);
@@ -45,68 +42,68 @@ void Append(rt::ListBox& list, std::wstring text, bool names_file) {
                  MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
     case NewItemVerdict::kNotStorable:
-      TellNotStorable(item.text);
+      rt::MsgBox(L"無法加入這個項目：其中有系統字碼頁無法儲存的字元。\n\n" + item.text,
+                 MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
   }
 }
 
-// A path the ANSI dialog could not express comes back with "?" for each such
-// character; no real path holds one.
-bool LostInConversion(const std::string& path) { return path.find('?') != std::string::npos; }
+void TellTooLong() {
+  rt::MsgBox(
+      L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(kMaxPathBytes) + L" 個位元組）。",
+      MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+}
 
 }  // namespace
 
 void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
-  const std::string filter = rt::ToAnsi(L"加入的檔案 (*.*)") + '\0' + "*.*" + '\0';
-  const std::string initial_folder = rt::ToAnsi(rt::App::Path());
-  const std::string title = rt::ToAnsi(kEntryTitle);
-  std::string file(kFileBufferSize, '\0');
-  std::string file_title(kFileBufferSize, '\0');
+  const std::wstring filter = std::wstring(L"加入的檔案 (*.*)") + L'\0' + L"*.*" + L'\0';
+  const std::wstring initial_folder = rt::App::Path();
+  std::wstring file(kDialogBufferChars, L'\0');
+  std::wstring file_title(kDialogBufferChars, L'\0');
 
-  OPENFILENAMEA record{};
-  record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // 76 bytes
+  OPENFILENAMEW record{};
+  record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   record.hwndOwner = owner;
   record.hInstance = rt::App::hInstance();
   record.lpstrFilter = filter.c_str();  // the string's own NUL closes the list
   record.lpstrFile = file.data();
-  record.nMaxFile = kFileBufferSize;
+  // One less than the buffer holds, so that its last NUL always ends the path.
+  record.nMaxFile = kDialogBufferChars - 1;
   record.lpstrFileTitle = file_title.data();
-  record.nMaxFileTitle = kFileBufferSize;
+  record.nMaxFileTitle = kDialogBufferChars;
   record.lpstrInitialDir = initial_folder.c_str();
-  record.lpstrTitle = title.c_str();
+  record.lpstrTitle = kEntryTitle;
   record.Flags = 0;
 
-  if (!rt::comdlg32::GetOpenFileNameA(&record)) {
+  if (!rt::comdlg32::GetOpenFileNameW(&record)) {
     const DWORD error = rt::comdlg32::CommDlgExtendedError();
     if (error == FNERR_BUFFERTOOSMALL) {
-      rt::MsgBox(L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(kFileBufferSize - 1) +
-                     L" 個位元組）。",
-                 MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      TellTooLong();
     } else if (error != 0) {
       rt::MsgBox(L"無法開啟選擇檔案的對話方塊（錯誤碼 " + std::to_wstring(error) + L"）。",
                  MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
     }
     return;  // a plain cancel says nothing
   }
-  const size_t path_end = file.find('\0');
-  if (path_end != std::string::npos) file.resize(path_end);
-  std::wstring path = rt::FromAnsi(file);
-  if (LostInConversion(file)) {
-    TellNotStorable(path);
+  file.resize(file.find(L'\0'));
+  const NewItem item = CheckNewItem(std::move(file), list.ListCount(), true, ShortPathOf);
+  if (item.verdict == NewItemVerdict::kAdd && rt::ToAnsi(item.text).size() > kMaxPathBytes) {
+    TellTooLong();
     return;
   }
-  Append(list, std::move(path), true);
+  Append(list, item);
 }
 
 void AddTypedAddress(rt::ListBox& list) {
   std::wstring answer = rt::InputBox(L"請輸入網址", kEntryTitle);
   if (answer.empty()) return;
-  Append(list, std::move(answer), false);
+  Append(list, CheckNewItem(std::move(answer), list.ListCount(), false, ShortPathOf));
 }
 
 void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
-  Append(list, files.front(), true);
+  Append(list, CheckNewItem(files.front(), list.ListCount(), true, ShortPathOf));
 }
 
 void RemoveCurrentItem(rt::ListBox& list) {

@@ -40,9 +40,8 @@ UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size) {
 
 namespace comdlg32 {
 
-BOOL GetOpenFileNameA(OPENFILENAMEA* record) {
-  static const auto function =
-      Comdlg32().Find<decltype(&::GetOpenFileNameA)>("GetOpenFileNameA");
+BOOL GetOpenFileNameW(OPENFILENAMEW* record) {
+  static const auto function = Comdlg32().Find<decltype(&::GetOpenFileNameW)>("GetOpenFileNameW");
   return function(record);
 }
 

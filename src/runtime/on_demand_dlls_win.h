@@ -21,7 +21,7 @@ UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
 
 namespace rt::comdlg32 {
 
-BOOL GetOpenFileNameA(OPENFILENAMEA* record);
+BOOL GetOpenFileNameW(OPENFILENAMEW* record);
 DWORD CommDlgExtendedError();
 
 }  // namespace rt::comdlg32
