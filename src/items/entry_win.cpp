@@ -9,6 +9,7 @@
 #include "runtime/app_win.h"
 #include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
+#include "runtime/short_path_win.h"
 
 namespace items {
 
@@ -20,15 +21,6 @@ constexpr size_t kMaxPathBytes = 254;
 // The dialog's buffers, in characters: room for any path it can show, so that
 // the length is judged on the path as stored.
 constexpr DWORD kDialogBufferChars = 1024;
-
-std::wstring ShortPathOf(const std::wstring& path) {
-  const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
-  if (size == 0) return {};
-  std::wstring short_path(size, L'\0');
-  const DWORD length = GetShortPathNameW(path.c_str(), short_path.data(), size);
-  short_path.resize(length < size ? length : 0);
-  return short_path;
-}
 
 // Appends the item unless the list is full or the store could not give it
 // back exactly; then the user is told and nothing is added.
@@ -87,7 +79,7 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
     return;  // a plain cancel says nothing
   }
   file.resize(file.find(L'\0'));
-  const NewItem item = CheckNewItem(std::move(file), list.ListCount(), true, ShortPathOf);
+  const NewItem item = CheckNewItem(std::move(file), list.ListCount(), true, rt::ShortPath);
   if (item.verdict == NewItemVerdict::kAdd && rt::ToAnsi(item.text).size() > kMaxPathBytes) {
     TellTooLong();
     return;
@@ -98,12 +90,12 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
 void AddTypedAddress(rt::ListBox& list) {
   std::wstring answer = rt::InputBox(L"請輸入網址", kEntryTitle);
   if (answer.empty()) return;
-  Append(list, CheckNewItem(std::move(answer), list.ListCount(), false, ShortPathOf));
+  Append(list, CheckNewItem(std::move(answer), list.ListCount(), false, rt::ShortPath));
 }
 
 void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
-  Append(list, CheckNewItem(files.front(), list.ListCount(), true, ShortPathOf));
+  Append(list, CheckNewItem(files.front(), list.ListCount(), true, rt::ShortPath));
 }
 
 void RemoveCurrentItem(rt::ListBox& list) {

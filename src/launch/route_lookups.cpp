@@ -1,13 +1,62 @@
 #include "launch/route_lookups.h"
 
+#include "runtime/ansi.h"
+
 namespace launch {
 
-std::string ProgramRouteFile(std::string_view item_text, uint32_t short_path_length,
-                             std::string_view short_path_buffer) {
-  if (short_path_length == 0 || short_path_length > short_path_buffer.size()) {
-    return std::string(item_text);
+namespace {
+
+// The path in the code page, if the code page holds it exactly and it is no
+// longer than `most_bytes`.
+std::optional<std::string> ExactWithin(const std::wstring& path, size_t most_bytes) {
+  std::string bytes;
+  if (path.empty() || !rt::ToAnsiExact(path, bytes) || bytes.size() > most_bytes) {
+    return std::nullopt;
   }
-  return std::string(short_path_buffer.substr(0, short_path_length));
+  return bytes;
+}
+
+}  // namespace
+
+std::string PathForAnsiCall(const std::wstring& path, const ShortPathOf& short_path_of) {
+  if (auto as_it_stands = ExactWithin(path, kMaxAnsiPath)) return *std::move(as_it_stands);
+  if (auto short_form = ExactWithin(short_path_of(path), kMaxAnsiPath)) {
+    return *std::move(short_form);
+  }
+  return rt::ToAnsi(path);
+}
+
+std::string ProgramRouteFile(const std::wstring& item_text, const ShortPathOf& short_path_of) {
+  if (auto short_form = ExactWithin(short_path_of(item_text), kShortPathBufferSize - 1)) {
+    return *std::move(short_form);
+  }
+  return PathForAnsiCall(item_text, short_path_of);
+}
+
+uint32_t ShellStartError(uint32_t last_error, intptr_t result_code) {
+  if (last_error != 0) return last_error;
+  // The shell's result codes by the Windows errors they stand for; below 12
+  // the two sets share their numbers.
+  constexpr uint32_t kOutOfMemory = 8, kSharingViolation = 32, kNoAssociation = 1155,
+                     kDdeFailed = 1156, kDllNotFound = 1157, kGeneralFailure = 31;
+  switch (result_code) {
+    case 0:
+      return kOutOfMemory;
+    case 26:
+      return kSharingViolation;
+    case 27:
+    case 31:
+      return kNoAssociation;
+    case 28:
+    case 29:
+    case 30:
+      return kDdeFailed;
+    case 32:
+      return kDllNotFound;
+    default:
+      return result_code > 0 && result_code < 12 ? static_cast<uint32_t>(result_code)
+                                                 : kGeneralFailure;
+  }
 }
 
 std::optional<std::string> FoundProgram(std::string_view result_buffer, intptr_t result_code) {

@@ -20,23 +20,61 @@ std::string BufferAfterCall(size_t size, const std::string& written) {
   return buffer;
 }
 
-TEST(ProgramRouteFileTest, TakesTheShortPathOnlyWhenOneCameBack) {
-  const std::string short_path = BufferAfterCall(kShortPathBufferSize, "C:\\PROGRA~1\\TOOL.EXE");
-  EXPECT_EQ(ProgramRouteFile("C:\\Program Files\\Tool.exe", 20, short_path),
-            "C:\\PROGRA~1\\TOOL.EXE");
-  const std::string full(kShortPathBufferSize, 'p');
-  EXPECT_EQ(ProgramRouteFile("long", kShortPathBufferSize, full), full);
+// Short paths as the file system would give them; "" for a file with none.
+std::wstring FakeShortPath(const std::wstring& path) {
+  if (path.rfind(L"C:\\Program Files\\", 0) == 0)
+    return L"C:\\PROGRA~1\\" + path.substr(17, 3) + L"~1.EXE";
+  if (path.rfind(L"C:\\Deep\\", 0) == 0) return L"C:\\DEEP~1\\FILE~1.EXE";
+  if (path.rfind(L"C:\\Odd", 0) == 0) return L"C:\\ODD~1\\FILE~1.EXE";
+  return L"";
+}
 
-  const std::string nothing = BufferAfterCall(kShortPathBufferSize, "");
-  EXPECT_EQ(ProgramRouteFile("C:\\Gone\\Tool.exe", 0, nothing), "C:\\Gone\\Tool.exe");
-  // A result larger than the buffer is the size the short path would need.
-  EXPECT_EQ(ProgramRouteFile("C:\\Deep\\Tool.exe", kShortPathBufferSize + 1, nothing),
-            "C:\\Deep\\Tool.exe");
+// A character no code page holds: the native stand-in, UTF-8, cannot hold a
+// lone surrogate.
+const std::wstring kUnheld(1, static_cast<wchar_t>(0xD800));
+
+TEST(PathForAnsiCallTest, ThePathItselfElseItsShortPathWhereThePathCannotGo) {
+  EXPECT_EQ(PathForAnsiCall(L"C:\\Program Files\\Tool.exe", FakeShortPath),
+            "C:\\Program Files\\Tool.exe");
+  // Within the ANSI limit to the byte, and one past it.
+  const std::wstring longest = L"C:\\Deep\\" + std::wstring(kMaxAnsiPath - 8, L'd');
+  EXPECT_EQ(PathForAnsiCall(longest, FakeShortPath), std::string(longest.begin(), longest.end()));
+  EXPECT_EQ(PathForAnsiCall(longest + L"d", FakeShortPath), "C:\\DEEP~1\\FILE~1.EXE");
+  EXPECT_EQ(PathForAnsiCall(L"C:\\Odd" + kUnheld + L"\\a.txt", FakeShortPath),
+            "C:\\ODD~1\\FILE~1.EXE");
+  // No short path to fall back on: the call gets what the code page makes of
+  // it, and fails saying why.
+  const std::wstring unreachable = L"D:\\" + std::wstring(kMaxAnsiPath, L'x');
+  EXPECT_EQ(PathForAnsiCall(unreachable, FakeShortPath),
+            std::string(unreachable.begin(), unreachable.end()));
+}
+
+TEST(ProgramRouteFileTest, TakesTheShortPathWhenThereIsOneThatFits) {
+  EXPECT_EQ(ProgramRouteFile(L"C:\\Program Files\\Tool.exe", FakeShortPath),
+            "C:\\PROGRA~1\\Too~1.EXE");
+  EXPECT_EQ(ProgramRouteFile(L"C:\\Gone\\Tool.exe", FakeShortPath), "C:\\Gone\\Tool.exe");
+  const std::wstring item = L"C:\\Program Files\\" + std::wstring(200, L'p');
+  EXPECT_EQ(ProgramRouteFile(item,
+                             [](const std::wstring&) {
+                               return L"C:\\" + std::wstring(kShortPathBufferSize - 3, L's');
+                             }),
+            std::string(item.begin(), item.end()))
+      << "a short path that does not fit the buffer is not taken";
 
   // An address has no short form, yet reaches the shell whole.
   ASSERT_EQ(ChooseRoute(L"http://example.com/setup.exe"), LaunchRoute::kProgram);
-  EXPECT_EQ(ProgramRouteFile("http://example.com/setup.exe", 0, nothing),
+  EXPECT_EQ(ProgramRouteFile(L"http://example.com/setup.exe", FakeShortPath),
             "http://example.com/setup.exe");
+}
+
+TEST(ShellStartErrorTest, TheLastErrorElseWhatTheResultCodeStandsFor) {
+  EXPECT_EQ(ShellStartError(2, 42), 2u) << "the shell's own last error comes first";
+  EXPECT_EQ(ShellStartError(0, 2), 2u);      // file not found
+  EXPECT_EQ(ShellStartError(0, 5), 5u);      // access denied
+  EXPECT_EQ(ShellStartError(0, 31), 1155u);  // no association
+  EXPECT_EQ(ShellStartError(0, 26), 32u);    // sharing violation
+  EXPECT_EQ(ShellStartError(0, 0), 8u);      // out of memory
+  EXPECT_EQ(ShellStartError(0, 33), 31u) << "a code the shell never gives is a general failure";
 }
 
 TEST(FoundProgramTest, NeedsAResultCodeAbove32AndANameEndedByNul) {

@@ -16,6 +16,8 @@
 #include "runtime/process_win.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
+#include "runtime/short_path_win.h"
+#include "runtime/system_error_win.h"
 
 namespace launch {
 
@@ -29,16 +31,21 @@ constexpr size_t kLookupBufferSize = 1024;
 
 // Hands the file to the shell with its default verb, in a normal window.
 // The verb is null, not "": Windows takes both as the default verb, but only
-// null everywhere.
-void ShellStart(const std::string& file, HWND owner) {
-  rt::shell32::ShellExecuteA(owner, nullptr, file.c_str(), "", "", SW_SHOWNORMAL);
-}
-
-void StartProgram(const std::wstring& item_text, HWND owner) {
-  const std::string item = rt::ToAnsi(item_text);
-  std::string short_path(kShortPathBufferSize, '\0');
-  const DWORD length = GetShortPathNameA(item.c_str(), short_path.data(), kShortPathBufferSize);
-  ShellStart(ProgramRouteFile(item, length, short_path), owner);
+// null everywhere. When the shell cannot start it, one box names the item and
+// the reason; the shell is asked to show none of its own.
+void ShellStart(const std::wstring& item_text, const std::string& file, HWND owner) {
+  SHELLEXECUTEINFOA start{};
+  start.cbSize = sizeof start;
+  start.fMask = SEE_MASK_FLAG_NO_UI;
+  start.hwnd = owner;
+  start.lpFile = file.c_str();
+  start.lpParameters = "";
+  start.lpDirectory = "";
+  start.nShow = SW_SHOWNORMAL;
+  if (rt::shell32::ShellExecuteExA(&start)) return;
+  const DWORD error = ShellStartError(GetLastError(), reinterpret_cast<intptr_t>(start.hInstApp));
+  rt::MsgBox(L"無法啟動 " + item_text + L"\r\n" + rt::SystemErrorText(error),
+             MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
 }
 
 // The program the shell would open the file with, or nothing.
@@ -104,7 +111,8 @@ int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
                MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
     return 0;
   }
-  const std::optional<std::wstring> browser = LookUpProgram(rt::ToAnsi(probe->Path()), nullptr);
+  const std::optional<std::wstring> browser =
+      LookUpProgram(PathForAnsiCall(probe->Path(), rt::ShortPath), nullptr);
   if (!browser) {
     rt::MsgBox(L"Could not find associated Browser", MB_OK | MB_ICONEXCLAMATION,
                L"Browser Not Found");
@@ -113,8 +121,11 @@ int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
   return rt::Shell(ProgramWithArgument(*browser, address), window_style);
 }
 
+// The lookup gets the item's short path where the item itself is too long
+// for it; the program still gets the item as it stands.
 int32_t StartInAssociatedProgram(const std::wstring& item_text, int32_t window_style) {
-  const FolderAndFileName place = SplitFolderAndFileName(item_text);
+  const FolderAndFileName place =
+      SplitFolderAndFileName(rt::FromAnsi(PathForAnsiCall(item_text, rt::ShortPath)));
   const std::optional<std::wstring> program =
       LookUpProgram(rt::ToAnsi(place.file_name), rt::ToAnsi(place.folder).c_str());
   if (!program) {
@@ -140,13 +151,13 @@ void RunItem(std::wstring item_text, int32_t window_style, HWND owner) {
   int32_t process_id = 0;
   switch (ChooseRoute(item_text)) {
     case LaunchRoute::kProgram:
-      StartProgram(item_text, owner);
+      ShellStart(item_text, ProgramRouteFile(item_text, rt::ShortPath), owner);
       break;
     case LaunchRoute::kWeb:
       process_id = StartInBrowser(item_text, window_style);
       break;
     case LaunchRoute::kShortcut:
-      ShellStart(rt::ToAnsi(item_text), owner);
+      ShellStart(item_text, PathForAnsiCall(item_text, rt::ShortPath), owner);
       break;
     case LaunchRoute::kAssociation:
       process_id = StartInAssociatedProgram(item_text, window_style);

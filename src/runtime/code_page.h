@@ -7,7 +7,7 @@ namespace rt {
 
 // WideCharToMultiByte's flags, by value, so that the decision below builds
 // and is tested without windows.h.
-inline constexpr uint32_t kNoBestFitChars = 0x400;   // WC_NO_BEST_FIT_CHARS
+inline constexpr uint32_t kNoBestFitChars = 0x400;    // WC_NO_BEST_FIT_CHARS
 inline constexpr uint32_t kErrorInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS
 
 // The flags for a conversion to `code_page` that should refuse to change a

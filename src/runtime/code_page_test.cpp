@@ -14,11 +14,20 @@ TEST(ExactConversionFlags, AskEachCodePageOnlyForWhatItTakes) {
     uint32_t flags;
   };
   const Case cases[] = {
-      {1252, kNoBestFitChars},    {950, kNoBestFitChars}, {936, kNoBestFitChars},
-      {932, kNoBestFitChars},     {1250, kNoBestFitChars}, {65001, kErrorInvalidChars},
-      {65000, 0},                 {50220, 0},             {50229, 0},
-      {57002, 0},                 {57011, 0},             {42, 0},
-      {50000, kNoBestFitChars},   {57012, kNoBestFitChars},
+      {1252, kNoBestFitChars},
+      {950, kNoBestFitChars},
+      {936, kNoBestFitChars},
+      {932, kNoBestFitChars},
+      {1250, kNoBestFitChars},
+      {65001, kErrorInvalidChars},
+      {65000, 0},
+      {50220, 0},
+      {50229, 0},
+      {57002, 0},
+      {57011, 0},
+      {42, 0},
+      {50000, kNoBestFitChars},
+      {57012, kNoBestFitChars},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ExactConversionFlags(c.code_page), c.flags) << "code page " << c.code_page;

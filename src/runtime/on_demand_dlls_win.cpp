@@ -20,10 +20,9 @@ SystemLibrary& Comdlg32() {
 
 namespace shell32 {
 
-HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                        const char* folder, int show) {
-  static const auto function = Shell32().Find<decltype(&::ShellExecuteA)>("ShellExecuteA");
-  return function(owner, verb, file, parameters, folder, show);
+BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
+  static const auto function = Shell32().Find<decltype(&::ShellExecuteExA)>("ShellExecuteExA");
+  return function(info);
 }
 
 HINSTANCE FindExecutableA(const char* file, const char* folder, char* program) {

@@ -12,8 +12,7 @@
 
 namespace rt::shell32 {
 
-HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                        const char* folder, int show);
+BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info);
 HINSTANCE FindExecutableA(const char* file, const char* folder, char* program);
 UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
 

@@ -38,8 +38,8 @@ HMODULE SystemLibrary::Module() {
 FARPROC SystemLibrary::Address(const char* function_name) {
   const FARPROC address = GetProcAddress(Module(), function_name);
   if (!address) {
-    Raise(kDllEntryPointNotFound, L"Cannot find " + FromAnsi(function_name) + L" in " +
-                                      std::wstring(file_name_));
+    Raise(kDllEntryPointNotFound,
+          L"Cannot find " + FromAnsi(function_name) + L" in " + std::wstring(file_name_));
   }
   return address;
 }

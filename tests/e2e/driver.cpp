@@ -66,7 +66,7 @@ void FailIfTavimoEndedUnexpectedly() {
   }
 }
 
-TestFolder::TestFolder() : path_(test_files::MakeFreshFolder(L"tavimo-e2e-")) {
+TestFolder::TestFolder(const std::wstring& prefix) : path_(test_files::MakeFreshFolder(prefix)) {
   for (const wchar_t* program : {L"tavimo.exe", L"recorder.exe"}) {
     if (!CopyFileW((BuildFolder() + L"\\" + program).c_str(), File(program).c_str(), FALSE)) {
       Fail(std::wstring(L"cannot copy ") + program);

@@ -16,10 +16,11 @@ namespace e2e {
 using namespace std::chrono_literals;
 
 // A fresh folder under the temporary folder, holding copies of tavimo.exe
-// and the recorder; removed with everything in it at the end.
+// and the recorder; removed with everything in it at the end. Its name
+// begins with `prefix`.
 class TestFolder {
  public:
-  TestFolder();
+  explicit TestFolder(const std::wstring& prefix = L"tavimo-e2e-");
   ~TestFolder();
   TestFolder(const TestFolder&) = delete;
   TestFolder& operator=(const TestFolder&) = delete;

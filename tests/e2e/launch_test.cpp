@@ -176,6 +176,62 @@ TEST(Launch, MissingBrowserAndUnknownTypeAreReportedAndTheWalkGoesOn) {
   EXPECT_EQ(tavimo.Flags(), Flags(items));
 }
 
+TEST(Launch, ProgramOrShortcutThatCannotStartIsReportedOnceAndTheWalkGoesOn) {
+  TestFolder folder;
+  RecorderCopy program(folder.File(L"program"), 0ms);
+  const std::wstring missing_program = folder.File(L"gone.exe");
+  const std::wstring missing_shortcut = folder.File(L"gone.lnk");
+  const std::vector<Item> items = {
+      {missing_program, true}, {missing_shortcut, true}, {program.Program(), true}};
+  WriteBytes(folder.File(L"exefiles.dat"), StoreBytes(items));
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRunButton);
+  for (const std::wstring& missing : {missing_program, missing_shortcut}) {
+    const HWND box = WaitForMessageBox(tavimo);
+    ASSERT_NE(box, nullptr) << "expected a box for " << Ansi(missing);
+    EXPECT_EQ(tavimo.Dialogs().size(), 1u) << "one box, the program's own";
+    const std::wstring text = WarningText(box);
+    EXPECT_EQ(text.rfind(L"無法啟動 " + missing + L"\r\n", 0), 0u) << Ansi(text);
+    EXPECT_GT(text.size(), missing.size() + 6) << "expected the reason after the item";
+    EXPECT_TRUE(program.Runs().empty()) << "expected nothing started before " << Ansi(missing);
+    AnswerDialog(box, IDOK);
+    WaitUntilNoDialog(tavimo);
+  }
+  EXPECT_EQ(program.WaitForRuns(1, false).size(), 1u) << "expected the walk to go on";
+  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  EXPECT_TRUE(tavimo.Dialogs().empty());
+}
+
+// Paths longer than the ANSI calls take (259 characters), and a program
+// folder whose name the code page cannot hold, reach the shell by their
+// short paths. (Wine starts no program from beyond 259 characters, even by
+// its short path, so the long item here is a document.)
+TEST(Launch, PathsTheAnsiCallsCannotTakeGoThroughTheirShortPaths) {
+  // Devanagari: no code page holds it. The items themselves are stored, so
+  // they lie elsewhere.
+  TestFolder folder(L"tavimo-e2e-\u0915\u093F-");
+  TestFolder elsewhere;
+  const std::wstring deep = elsewhere.File(std::wstring(120, L'a'));
+  CreateDirectoryW(deep.c_str(), nullptr);
+  RecorderCopy helper(elsewhere.File(L"helper"), 0ms);
+  const FileAssociation browser(L".htm", helper.Program());
+  const FileAssociation document_type(L".tvd", helper.Program());
+  const std::wstring document = Document(deep + L"\\" + std::wstring(120, L'c') + L".tvd");
+  ASSERT_GT(document.size(), 259u);
+  const std::vector<Item> items = {{document, true}, {L"http://example.com/", true}};
+  WriteBytes(folder.File(L"exefiles.dat"), StoreBytes(items));
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRunButton);
+  const std::vector<RecordedRun> runs = helper.WaitForRuns(2, true);
+  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box";
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0].arguments, Arguments{document});
+  EXPECT_EQ(runs[1].arguments, Arguments{L"http://example.com/"});
+}
+
 // A started program that sends a message to every top-level window waits
 // for Tavimo's answer while Tavimo waits for the program to end.
 TEST(Launch, WaitAnswersMessagesThatTheStartedProgramSends) {
