@@ -55,8 +55,8 @@ class KeepItems final : public StoredItemSink {
   std::vector<StoredItem>& items_;
 };
 
-// The load loop over a store file's bytes, one record per line; gives back
-// the line of the first record it cannot take.
+// The load loop over a store file's bytes; gives back the line of the first
+// record it cannot take.
 std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
   // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
   // makes room for all but lone-CR files, which only grow the room later.
@@ -67,17 +67,13 @@ std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
   bool selected = false;
   std::wstring text;
   for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
-    bool taken = taken_items < kMostLoadedItems;
-    if (taken) {
-      try {
-        reader.ReadTextAndFlag(text_bytes, selected);
-        taken = rt::FromAnsiExact(text_bytes, text);
-      } catch (const rt::RunError&) {
-        taken = false;
-      }
+    bool taken = false;
+    try {
+      reader.ReadTextAndFlag(text_bytes, selected);
+      taken = taken_items < kMostLoadedItems && rt::FromAnsiExact(text_bytes, text);
+    } catch (const rt::RunError&) {
     }
-    // One record per line, so the record not taken stands on this line.
-    if (!taken) return static_cast<int>(taken_items) + 1;
+    if (!taken) return reader.Line();
     sink.Take(text, selected);
   }
   return std::nullopt;

@@ -70,10 +70,21 @@ TEST(StoreParse, BlankLinesAtTheEndAreNoStop) {
   EXPECT_EQ(load.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, BlankLineBetweenRecordsStopsThere) {
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\"b\",#TRUE#\r\n");
+TEST(StoreParse, WhatAnEditorLeavesAroundTheRecordsChangesNoItem) {
+  for (const char* bytes : {"\"a\",#TRUE#\r\n\r\n\"b\",#FALSE#\r\n",  // blank line between
+                            "\"a\" , #TRUE#\r\n\"b\",\t#FALSE#\r\n",  // blanks round the comma
+                            "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\x1a",  // final Ctrl-Z
+                            "\r\n \r\n\"a\",#TRUE#\n\n\"b\",#FALSE#\x1a"}) {  // all at once
+    const StoreLoad load = ParseItemStore(bytes);
+    EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}})) << bytes;
+    EXPECT_EQ(load.stopped_at_line, std::nullopt) << bytes;
+  }
+}
+
+TEST(StoreParse, StopAfterBlankLinesNamesTheLineOfTheRecord) {
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\r\n\"b\",yes\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
-  EXPECT_EQ(load.stopped_at_line, 2);
+  EXPECT_EQ(load.stopped_at_line, 4);
 }
 
 TEST(StoreParse, BadThirdRecordKeepsTheFirstTwoAndStopsAtLineThree) {

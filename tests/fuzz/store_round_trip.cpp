@@ -12,7 +12,7 @@ namespace {
 std::string CheckParsed(std::string_view bytes) {
   const StoreLoad load = ParseItemStore(bytes);
   if (load.items.size() > 32768) return "more than 32768 items";
-  if (load.stopped_at_line && *load.stopped_at_line != static_cast<int>(load.items.size()) + 1) {
+  if (load.stopped_at_line && *load.stopped_at_line <= static_cast<int>(load.items.size())) {
     return "stop reported at line " + std::to_string(*load.stopped_at_line) + " after " +
            std::to_string(load.items.size()) + " items";
   }
