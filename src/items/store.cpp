@@ -23,6 +23,9 @@ constexpr size_t kMostLoadedItems = 32768;
 // flag and CR LF.
 constexpr size_t kRecordLineOverhead = 2 + 1 + 7 + 2;
 
+// What Notepad writes at the start of a file it saves as UTF-8.
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+
 // Closes a file number on every way out; a number already closed is ignored.
 class CloseOnExit {
  public:
@@ -55,9 +58,21 @@ class KeepItems final : public StoredItemSink {
   std::vector<StoredItem>& items_;
 };
 
+// A record's text from the file: in the system code page, or in UTF-8 in a
+// file that begins with the UTF-8 signature. A UTF-8 text is taken only if
+// the system code page holds it: the save writes that code page, and an
+// item must not change by being saved.
+bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
+  if (!utf8) return rt::FromAnsiExact(bytes, text);
+  std::string as_saved;
+  return rt::FromUtf8Exact(bytes, text) && rt::ToAnsiExact(text, as_saved);
+}
+
 // The load loop over a store file's bytes; gives back the line of the first
 // record it cannot take.
 std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
+  const bool utf8 = bytes.substr(0, kUtf8Signature.size()) == kUtf8Signature;
+  if (utf8) bytes.remove_prefix(kUtf8Signature.size());
   // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
   // makes room for all but lone-CR files, which only grow the room later.
   const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
@@ -70,7 +85,7 @@ std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
     bool taken = false;
     try {
       reader.ReadTextAndFlag(text_bytes, selected);
-      taken = taken_items < kMostLoadedItems && rt::FromAnsiExact(text_bytes, text);
+      taken = taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
     } catch (const rt::RunError&) {
     }
     if (!taken) return reader.Line();

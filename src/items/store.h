@@ -33,7 +33,10 @@ struct StoreLoad {
 // Reads the store file in `program_folder`. Never throws for what the file
 // holds: it gives back the items before the first record it cannot take (a
 // line it cannot read, a text invalid in the code page, the item past
-// 32768) and where it stopped. A missing file is an empty list.
+// 32768) and where it stopped. A missing file is an empty list. A file that
+// begins with the UTF-8 signature, as Notepad saves it, is read as UTF-8;
+// there a text that the system code page cannot hold is a record it cannot
+// take, since the save would change it.
 StoreLoad LoadItemStore(const std::wstring& program_folder);
 
 // The same reading of the store file's bytes, without the file.

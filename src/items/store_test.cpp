@@ -81,6 +81,13 @@ TEST(StoreParse, WhatAnEditorLeavesAroundTheRecordsChangesNoItem) {
   }
 }
 
+TEST(StoreParse, FileWithTheUtf8SignatureLoadsItsItemsExactly) {
+  const StoreLoad load =
+      ParseItemStore("\xEF\xBB\xBF\"C:\\a.exe\",#TRUE#\r\n\"C:\\\xe5\xb7\xa5.exe\",#FALSE#\r\n");
+  EXPECT_EQ(load.items, (Items{{L"C:\\a.exe", true}, {L"C:\\\u5de5.exe", false}}));
+  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+}
+
 TEST(StoreParse, StopAfterBlankLinesNamesTheLineOfTheRecord) {
   const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\r\n\"b\",yes\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
