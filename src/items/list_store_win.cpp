@@ -43,17 +43,21 @@ class ListFiller final : public StoredItemSink {
 
 StoreBackup LoadStoreIntoList(rt::ListBox& list) {
   const std::wstring folder = rt::App::Path();
-  std::optional<int> stopped_at_line;
+  StoreReading reading;
   {
     ListFiller filler(list);
-    stopped_at_line = ReadItemStore(folder, filler);
+    reading = ReadItemStore(folder, filler);
   }
 
-  if (!stopped_at_line) return StoreBackup::kNotNeeded;
+  if (!reading.stopped_at_line) return StoreBackup::kNotNeeded;
   const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  rt::MsgBox(L"清單檔 " + store + L" 從第 " + std::to_wstring(*stopped_at_line) +
-                 L" 行起無法讀取，那一行和之後的項目都沒有載入。\n\n"
-                 L"關閉時，原來的檔案會保留為 " +
+  const std::wstring line = std::to_wstring(*reading.stopped_at_line);
+  const std::wstring what_stopped =
+      reading.cause == StopCause::kItemRefused
+          ? L" 從第 " + line + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
+                reading.reason
+          : L" 從第 " + line + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
+  rt::MsgBox(L"清單檔 " + store + what_stopped + L"\n\n關閉時，原來的檔案會保留為 " +
                  rt::InProgramFolder(folder, kStoreBackupFileName) + L"。",
              MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
   return StoreBackup::kKeepOldFile;

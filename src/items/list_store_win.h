@@ -11,8 +11,9 @@ namespace items {
 enum class StoreBackup { kNotNeeded, kKeepOldFile };
 
 // Appends the stored items to the list, with their flags. When the store
-// could not be read to its end, tells the user once which file and from
-// which line, and asks the save to keep the file.
+// could not be read to its end (a record it cannot read, an item the list
+// refused, memory that ran out), tells the user once which file, from which
+// line and why, and asks the save to keep the file.
 StoreBackup LoadStoreIntoList(rt::ListBox& list);
 
 // Rewrites the store from the list. A save that fails leaves the old store

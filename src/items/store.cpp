@@ -1,6 +1,8 @@
 #include "items/store.h"
 
 #include <algorithm>
+#include <new>
+#include <utility>
 
 #include "runtime/ansi.h"
 #include "runtime/file_io.h"
@@ -68,30 +70,42 @@ bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
   return rt::FromUtf8Exact(bytes, text) && rt::ToAnsiExact(text, as_saved);
 }
 
+StoreReading StoppedAt(int line, StopCause cause, std::wstring reason = {}) {
+  return {line, cause, std::move(reason)};
+}
+
 // The load loop over a store file's bytes; gives back the line of the first
-// record it cannot take.
-std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
+// record it cannot take, or of the item that the sink refused.
+StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
   const bool utf8 = bytes.substr(0, kUtf8Signature.size()) == kUtf8Signature;
   if (utf8) bytes.remove_prefix(kUtf8Signature.size());
-  // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
-  // makes room for all but lone-CR files, which only grow the room later.
-  const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-  sink.Expect(std::min(lines, kMostLoadedItems), bytes.size());
   rt::RecordReader reader(bytes);
-  std::string text_bytes;
-  bool selected = false;
-  std::wstring text;
-  for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
-    bool taken = false;
-    try {
-      reader.ReadTextAndFlag(text_bytes, selected);
-      taken = taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
-    } catch (const rt::RunError&) {
+  // A failure before the first record is read stops at line 1.
+  const auto failed_line = [&reader] { return std::max(reader.Line(), 1); };
+  try {
+    // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
+    // makes room for all but lone-CR files, which only grow the room later.
+    const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    sink.Expect(std::min(lines, kMostLoadedItems), bytes.size());
+    std::string text_bytes;
+    bool selected = false;
+    std::wstring text;
+    for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
+      bool taken = false;
+      try {
+        reader.ReadTextAndFlag(text_bytes, selected);
+        taken = taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
+      } catch (const rt::RunError&) {
+      }
+      if (!taken) return StoppedAt(reader.Line(), StopCause::kUnreadableRecord);
+      sink.Take(text, selected);
     }
-    if (!taken) return reader.Line();
-    sink.Take(text, selected);
+  } catch (const rt::RunError& error) {
+    return StoppedAt(failed_line(), StopCause::kItemRefused, error.description);
+  } catch (const std::bad_alloc&) {
+    return StoppedAt(failed_line(), StopCause::kItemRefused, rt::DescribeError(rt::kOutOfMemory));
   }
-  return std::nullopt;
+  return {};
 }
 
 void WriteBytes(const std::wstring& path, std::string bytes) {
@@ -114,18 +128,18 @@ void RemoveQuietly(const std::wstring& path) {
 StoreLoad LoadItemStore(const std::wstring& program_folder) {
   StoreLoad load;
   KeepItems keep(load.items);
-  load.stopped_at_line = ReadItemStore(program_folder, keep);
+  load.reading = ReadItemStore(program_folder, keep);
   return load;
 }
 
 StoreLoad ParseItemStore(std::string_view bytes) {
   StoreLoad load;
   KeepItems keep(load.items);
-  load.stopped_at_line = ReadItems(bytes, keep);
+  load.reading = ReadItems(bytes, keep);
   return load;
 }
 
-std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
+StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
   std::string bytes;
   try {
     // Read whole, as Input # reads it, and counted for room before parsing.
@@ -133,7 +147,7 @@ std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemS
   } catch (const rt::RunError& error) {
     // No store file yet (first run, or deleted): an empty list, nothing lost.
     const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
-    return missing ? std::nullopt : std::optional<int>(1);
+    return missing ? StoreReading{} : StoppedAt(1, StopCause::kUnreadableRecord);
   }
   return ReadItems(bytes, sink);
 }

@@ -23,11 +23,29 @@ inline bool operator==(const StoredItem& a, const StoredItem& b) {
   return a.text == b.text && a.selected == b.selected;
 }
 
+// Why a reading of the store stopped before the end of the file.
+enum class StopCause {
+  // A line that is no record, a text invalid in the code page, the item
+  // past 32768.
+  kUnreadableRecord,
+  // The one taking the items threw: the list refused an item, memory ran
+  // out.
+  kItemRefused,
+};
+
+// How a reading of the store went.
+struct StoreReading {
+  // The 1-based line from which nothing was taken when reading stopped
+  // before the end of the file; empty when the whole file was read.
+  std::optional<int> stopped_at_line;
+  StopCause cause = StopCause::kUnreadableRecord;
+  // The error's own description when the cause is no unreadable record.
+  std::wstring reason;
+};
+
 struct StoreLoad {
   std::vector<StoredItem> items;
-  // The 1-based line at which reading stopped before the end of the file;
-  // empty when the whole file was read.
-  std::optional<int> stopped_at_line;
+  StoreReading reading;
 };
 
 // Reads the store file in `program_folder`. Never throws for what the file
@@ -56,9 +74,11 @@ class StoredItemSink {
 };
 
 // LoadItemStore handing the items to `sink` instead of keeping them; gives
-// back where reading stopped. An error the sink throws ends the reading and
-// reaches the caller.
-std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
+// back how the reading went. An error the sink throws (a RunError or
+// std::bad_alloc) stops the reading at the line of the item it was given,
+// as an unreadable record does, so that every early stop is reported and
+// keeps the file.
+StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
 
 // The store file's bytes for `items`.
 std::string FormatItemStore(const std::vector<StoredItem>& items);
