@@ -39,6 +39,22 @@ class ListFiller final : public StoredItemSink {
   int next_index_;
 };
 
+// The warning's words for a reading that stopped early, after the file's
+// name.
+std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
+  const std::wstring line = std::to_wstring(*reading.stopped_at_line);
+  switch (reading.cause) {
+    case StopCause::kNotOpened:
+      return L" 無法開啟，沒有載入任何項目。\n\n" + reading.reason;
+    case StopCause::kItemRefused:
+      return L" 從第 " + line + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
+             reading.reason;
+    case StopCause::kUnreadableRecord:
+      break;
+  }
+  return L" 從第 " + line + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
+}
+
 }  // namespace
 
 StoreBackup LoadStoreIntoList(rt::ListBox& list) {
@@ -51,13 +67,8 @@ StoreBackup LoadStoreIntoList(rt::ListBox& list) {
 
   if (!reading.stopped_at_line) return StoreBackup::kNotNeeded;
   const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  const std::wstring line = std::to_wstring(*reading.stopped_at_line);
-  const std::wstring what_stopped =
-      reading.cause == StopCause::kItemRefused
-          ? L" 從第 " + line + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
-                reading.reason
-          : L" 從第 " + line + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
-  rt::MsgBox(L"清單檔 " + store + what_stopped + L"\n\n關閉時，原來的檔案會保留為 " +
+  rt::MsgBox(L"清單檔 " + store + WhereAndWhyItStopped(reading) +
+                 L"\n\n關閉時，原來的檔案會保留為 " +
                  rt::InProgramFolder(folder, kStoreBackupFileName) + L"。",
              MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
   return StoreBackup::kKeepOldFile;

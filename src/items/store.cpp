@@ -147,7 +147,9 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
   } catch (const rt::RunError& error) {
     // No store file yet (first run, or deleted): an empty list, nothing lost.
     const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
-    return missing ? StoreReading{} : StoppedAt(1, StopCause::kUnreadableRecord);
+    return missing ? StoreReading{} : StoppedAt(1, StopCause::kNotOpened, error.description);
+  } catch (const std::bad_alloc&) {
+    return StoppedAt(1, StopCause::kNotOpened, rt::DescribeError(rt::kOutOfMemory));
   }
   return ReadItems(bytes, sink);
 }

@@ -31,6 +31,9 @@ enum class StopCause {
   // The one taking the items threw: the list refused an item, memory ran
   // out.
   kItemRefused,
+  // The file is there but could not be read at all (at line 1): another
+  // program holds it open, access is denied, it is too large to hold.
+  kNotOpened,
 };
 
 // How a reading of the store went.
@@ -39,7 +42,8 @@ struct StoreReading {
   // before the end of the file; empty when the whole file was read.
   std::optional<int> stopped_at_line;
   StopCause cause = StopCause::kUnreadableRecord;
-  // The error's own description when the cause is no unreadable record.
+  // The error's own description when the cause is no unreadable record:
+  // for a file not opened, its path and the system's words for the failure.
   std::wstring reason;
 };
 

@@ -264,6 +264,18 @@ TEST_F(StoreFileTest, AnErrorOfTheSinkBeforeTheFirstItemStopsAtLineOne) {
   EXPECT_TRUE(sink.items.empty());
 }
 
+TEST_F(StoreFileTest, StoreThatCannotBeReadAtAllStopsAtLineOneSayingWhy) {
+  // A folder in the store file's place: it is there, but no file to read.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat"));
+  RecordingSink sink;
+  const StoreReading reading = ReadItemStore(folder_.Path(), sink);
+  EXPECT_EQ(reading.stopped_at_line, 1);
+  EXPECT_EQ(reading.cause, StopCause::kNotOpened);
+  EXPECT_EQ(reading.reason,
+            rt::InProgramFolder(folder_.Path(), kStoreFileName) + L": Is a directory");
+  EXPECT_EQ(sink.expect_calls, 0);
+}
+
 TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",maybe\r\n");
   const StoreLoad load = LoadItemStore(folder_.Path());
