@@ -15,8 +15,6 @@ namespace items {
 
 namespace {
 
-constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
-
 // The load counts items in a 16-bit signed integer, which overflows after
 // the item at index 32767.
 constexpr size_t kMostLoadedItems = 32768;
@@ -108,6 +106,25 @@ StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
   return {};
 }
 
+bool IsMissing(const rt::RunError& error) {
+  return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
+}
+
+// The store file's bytes, read whole, as Input # reads it, and counted for
+// room before parsing. Where there is no store file but a temporary file,
+// a save failed halfway and left the only copy of the list there: its
+// bytes, and `from_leftover_temp` set.
+std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_leftover_temp) {
+  const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+  try {
+    return rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+  } catch (const rt::RunError& error) {
+    if (!IsMissing(error) || !rt::FileExists(temp_path)) throw;
+  }
+  from_leftover_temp = true;
+  return rt::ReadFileBytes(temp_path);
+}
+
 void WriteBytes(const std::wstring& path, std::string bytes) {
   const int number = rt::FreeFile();
   rt::Open(path, rt::OpenMode::kOutput, number);
@@ -140,18 +157,20 @@ StoreLoad ParseItemStore(std::string_view bytes) {
 }
 
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
-  std::string bytes;
+  bool from_leftover_temp = false;
+  StoreReading reading;
   try {
-    // Read whole, as Input # reads it, and counted for room before parsing.
-    bytes = rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+    // ReadItems throws nothing: what is caught here comes from the file.
+    reading = ReadItems(ReadStoreOrLeftover(program_folder, from_leftover_temp), sink);
   } catch (const rt::RunError& error) {
     // No store file yet (first run, or deleted): an empty list, nothing lost.
-    const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
-    return missing ? StoreReading{} : StoppedAt(1, StopCause::kNotOpened, error.description);
+    if (IsMissing(error) && !from_leftover_temp) return {};
+    reading = StoppedAt(1, StopCause::kNotOpened, error.description);
   } catch (const std::bad_alloc&) {
-    return StoppedAt(1, StopCause::kNotOpened, rt::DescribeError(rt::kOutOfMemory));
+    reading = StoppedAt(1, StopCause::kNotOpened, rt::DescribeError(rt::kOutOfMemory));
   }
-  return ReadItems(bytes, sink);
+  reading.from_leftover_temp = from_leftover_temp;
+  return reading;
 }
 
 std::string FormatItemStore(const std::vector<StoredItem>& items) {
@@ -175,17 +194,21 @@ void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredI
 void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {
   const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+  const std::wstring backup_path = rt::InProgramFolder(program_folder, kStoreBackupFileName);
   const bool had_store = rt::FileExists(path);
+  bool temp_is_new = false;
   try {
+    // With no store file, a temporary file is the only copy of a list,
+    // left by a save that failed halfway.
+    if (!had_store && rt::FileExists(temp_path)) rt::ReplaceWith(temp_path, backup_path);
+    temp_is_new = true;
     WriteBytes(temp_path, std::move(bytes));
-    if (keep_backup && had_store) {
-      rt::CopyFileOver(path, rt::InProgramFolder(program_folder, kStoreBackupFileName));
-    }
+    if (keep_backup && had_store) rt::CopyFileOver(path, backup_path);
     rt::ReplaceWith(temp_path, path);
   } catch (const rt::RunError& error) {
     // A replace that failed halfway can leave the old store gone; the
     // temporary file then holds the only copy of the list and must stay.
-    if (!had_store || rt::FileExists(path)) RemoveQuietly(temp_path);
+    if (temp_is_new && (!had_store || rt::FileExists(path))) RemoveQuietly(temp_path);
     throw rt::RunError{error.number, L"清單沒有儲存到 " + path + L"。\n\n" + error.description};
   }
 }

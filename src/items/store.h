@@ -13,6 +13,8 @@ namespace items {
 
 inline constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
 inline constexpr wchar_t kStoreBackupFileName[] = L"exefiles.dat.bak";
+// Where a save writes the new list before it takes the store file's place.
+inline constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
 
 struct StoredItem {
   std::wstring text;
@@ -45,6 +47,9 @@ struct StoreReading {
   // The error's own description when the cause is no unreadable record:
   // for a file not opened, its path and the system's words for the failure.
   std::wstring reason;
+  // There was no store file, and the list was read from the temporary file
+  // of a save that failed halfway, which held the only copy of it.
+  bool from_leftover_temp = false;
 };
 
 struct StoreLoad {
@@ -55,7 +60,9 @@ struct StoreLoad {
 // Reads the store file in `program_folder`. Never throws for what the file
 // holds: it gives back the items before the first record it cannot take (a
 // line it cannot read, a text invalid in the code page, the item past
-// 32768) and where it stopped. A missing file is an empty list. A file that
+// 32768) and where it stopped. A missing file is an empty list, unless a
+// save that failed halfway left the list in the temporary file: then that
+// file is read. A file that
 // begins with the UTF-8 signature, as Notepad saves it, is read as UTF-8;
 // there a text that the system code page cannot hold is a record it cannot
 // take, since the save would change it.
@@ -94,11 +101,13 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
 // Rewrites the store file in `program_folder` from `items`. The new bytes go
 // to a temporary file first, which then takes the store file's place in one
 // step; with `keep_backup` the old store file is first copied to
-// kStoreBackupFileName. On failure the old store file is left as it was, the
-// temporary file is gone, and a RunError whose description tells the user
-// which file was not written and the system's reason is thrown. (Should the
-// system's replace fail halfway and take the old file with it, the temporary
-// file stays: it then holds the only copy of the list.)
+// kStoreBackupFileName. A temporary file found where there is no store file
+// holds the only copy of a list (see LoadItemStore): it becomes the backup
+// before anything is written. On failure the old store file is left as it
+// was, the temporary file is gone, and a RunError whose description tells
+// the user which file was not written and the system's reason is thrown.
+// (Should the system's replace fail halfway and take the old file with it,
+// the temporary file stays: it then holds the only copy of the list.)
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                    bool keep_backup);
 

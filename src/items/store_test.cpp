@@ -325,11 +325,51 @@ TEST_F(StoreFileTest, SavingAnEmptyListLeavesAZeroByteFile) {
   EXPECT_EQ(std::filesystem::file_size(folder_.Native("exefiles.dat")), 0u);
 }
 
-TEST_F(StoreFileTest, SaveOverwritesALeftoverTemporaryFile) {
+TEST_F(StoreFileTest, LeftoverTemporaryFileBesideAStoreIsOverwritten) {
+  // A save that ended while writing: the store file still holds the list.
+  folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.tmp", "left over from a crash, longer than the new contents");
   SaveItemStore(folder_.Path(), {{L"a", true}}, false);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+}
+
+TEST_F(StoreFileTest, LeftoverTemporaryFileWithoutAStoreBecomesTheBackup) {
+  const std::string leftover = "\"only copy\",#TRUE#\r\n";
+  folder_.Write("exefiles.dat.tmp", leftover);
+  folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
+  SaveItemStore(folder_.Path(), {{L"a", true}}, false);
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
+  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), leftover);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+}
+
+TEST_F(StoreFileTest, FailedSaveKeepsALeftoverTemporaryFileWithoutAStore) {
+  const std::string leftover = "\"only copy\",#TRUE#\r\n";
+  folder_.Write("exefiles.dat.tmp", leftover);
+  // A folder where the backup should go: the leftover cannot become it.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
+  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"a", true}}, true), rt::RunError);
+  EXPECT_EQ(folder_.Read("exefiles.dat.tmp"), leftover);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat"));
+}
+
+TEST_F(StoreFileTest, WithoutAStoreTheLeftoverTemporaryFileIsRead) {
+  folder_.Write("exefiles.dat.tmp", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
+  EXPECT_TRUE(load.reading.from_leftover_temp);
+  EXPECT_EQ(load.reading.stopped_at_line, 3);
+}
+
+TEST_F(StoreFileTest, StoreIsReadRatherThanALeftoverTemporaryFile) {
+  folder_.Write("exefiles.dat", "\"store\",#TRUE#\r\n");
+  folder_.Write("exefiles.dat.tmp", "\"leftover\",#TRUE#\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, (Items{{L"store", true}}));
+  EXPECT_FALSE(load.reading.from_leftover_temp);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, KeepBackupCopiesTheOldFileReplacingAnOlderBackup) {
