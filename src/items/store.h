@@ -62,10 +62,9 @@ struct StoreLoad {
 // line it cannot read, a text invalid in the code page, the item past
 // 32768) and where it stopped. A missing file is an empty list, unless a
 // save that failed halfway left the list in the temporary file: then that
-// file is read. A file that
-// begins with the UTF-8 signature, as Notepad saves it, is read as UTF-8;
-// there a text that the system code page cannot hold is a record it cannot
-// take, since the save would change it.
+// file is read. A file that begins with the UTF-8 signature, as Notepad
+// saves it, is read as UTF-8; there a text that the system code page cannot
+// hold is a record it cannot take, since the save would change it.
 StoreLoad LoadItemStore(const std::wstring& program_folder);
 
 // The same reading of the store file's bytes, without the file.
@@ -104,8 +103,9 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
 // kStoreBackupFileName. A temporary file found where there is no store file
 // holds the only copy of a list (see LoadItemStore): it becomes the backup
 // before anything is written. On failure the old store file is left as it
-// was, the temporary file is gone, and a RunError whose description tells
-// the user which file was not written and the system's reason is thrown.
+// was, the temporary file is gone (a leftover that could not become the
+// backup stays), and a RunError whose description tells the user which
+// file was not written and the system's reason is thrown.
 // (Should the system's replace fail halfway and take the old file with it,
 // the temporary file stays: it then holds the only copy of the list.)
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
