@@ -13,7 +13,7 @@ namespace {
 TEST(BenchStores, FullListIsReadByTavimoAndWrittenBackByteForByte) {
   const std::string bytes = FullListStore(kFullListItems, kFullListTextLength);
   const items::StoreLoad load = items::ParseItemStore(bytes);
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
   ASSERT_EQ(load.items.size(), static_cast<size_t>(kFullListItems));
   std::set<std::wstring> texts;
   for (const items::StoredItem& item : load.items) {

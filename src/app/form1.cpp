@@ -121,7 +121,11 @@ void Form1::Unload() {
 
 void Form1::Form_Load() {
   PlaceInBand(hWnd(), HWND_TOPMOST);
-  store_backup_ = items::LoadStoreIntoList(Lst);
+  const items::StoreReading reading = items::LoadStoreIntoList(Lst);
+  // Recorded before the warning shows: a close or the end of the session
+  // while it is up saves the list, and that save must keep the file.
+  store_backup_ = items::BackupAfter(reading);
+  items::ReportStoreLoad(reading);
 }
 
 void Form1::Form_Unload() {

@@ -1,6 +1,5 @@
 #include "items/list_store_win.h"
 
-#include <optional>
 #include <string>
 
 #include "items/store.h"
@@ -39,24 +38,50 @@ class ListFiller final : public StoredItemSink {
   int next_index_;
 };
 
+// The warning's words for a reading that stopped early, after the file's
+// name.
+std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
+  const std::wstring line = std::to_wstring(*reading.stopped_at_line);
+  switch (reading.cause) {
+    case StopCause::kNotOpened:
+      return L"無法開啟，沒有載入任何項目。\n\n" + reading.reason;
+    case StopCause::kItemRefused:
+      return L"從第 " + line + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
+             reading.reason;
+    case StopCause::kUnreadableRecord:
+      break;
+  }
+  return L"從第 " + line + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
+}
+
 }  // namespace
 
-StoreBackup LoadStoreIntoList(rt::ListBox& list) {
-  const std::wstring folder = rt::App::Path();
-  std::optional<int> stopped_at_line;
-  {
-    ListFiller filler(list);
-    stopped_at_line = ReadItemStore(folder, filler);
-  }
+StoreReading LoadStoreIntoList(rt::ListBox& list) {
+  ListFiller filler(list);
+  return ReadItemStore(rt::App::Path(), filler);
+}
 
-  if (!stopped_at_line) return StoreBackup::kNotNeeded;
+StoreBackup BackupAfter(const StoreReading& reading) {
+  return reading.stopped_at_line ? StoreBackup::kKeepOldFile : StoreBackup::kNotNeeded;
+}
+
+void ReportStoreLoad(const StoreReading& reading) {
+  if (!reading.stopped_at_line && !reading.from_leftover_temp) return;
+  const std::wstring folder = rt::App::Path();
   const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  rt::MsgBox(L"清單檔 " + store + L" 從第 " + std::to_wstring(*stopped_at_line) +
-                 L" 行起無法讀取，那一行和之後的項目都沒有載入。\n\n"
-                 L"關閉時，原來的檔案會保留為 " +
-                 rt::InProgramFolder(folder, kStoreBackupFileName) + L"。",
-             MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
-  return StoreBackup::kKeepOldFile;
+  std::wstring text;
+  std::wstring file_read = L"原來的檔案";
+  if (reading.from_leftover_temp) {
+    text = L"找不到清單檔 " + store + L"，清單是從上次沒有完成的儲存所留下的 " +
+           rt::InProgramFolder(folder, kStoreTempFileName) + L" 載入的。\n\n";
+    file_read = L"這個檔案";
+    if (reading.stopped_at_line) text += file_read + WhereAndWhyItStopped(reading) + L"\n\n";
+  } else {
+    text = L"清單檔 " + store + L" " + WhereAndWhyItStopped(reading) + L"\n\n";
+  }
+  text += L"關閉時，" + file_read + L"會保留為 " +
+          rt::InProgramFolder(folder, kStoreBackupFileName) + L"。";
+  rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
 }
 
 void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {

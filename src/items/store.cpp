@@ -1,6 +1,8 @@
 #include "items/store.h"
 
 #include <algorithm>
+#include <new>
+#include <utility>
 
 #include "runtime/ansi.h"
 #include "runtime/file_io.h"
@@ -13,8 +15,6 @@ namespace items {
 
 namespace {
 
-constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
-
 // The load counts items in a 16-bit signed integer, which overflows after
 // the item at index 32767.
 constexpr size_t kMostLoadedItems = 32768;
@@ -22,6 +22,9 @@ constexpr size_t kMostLoadedItems = 32768;
 // Bytes a record line adds to its text: two quotes, the comma, the longer
 // flag and CR LF.
 constexpr size_t kRecordLineOverhead = 2 + 1 + 7 + 2;
+
+// What Notepad writes at the start of a file it saves as UTF-8.
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
 
 // Closes a file number on every way out; a number already closed is ignored.
 class CloseOnExit {
@@ -55,32 +58,71 @@ class KeepItems final : public StoredItemSink {
   std::vector<StoredItem>& items_;
 };
 
-// The load loop over a store file's bytes, one record per line; gives back
-// the line of the first record it cannot take.
-std::optional<int> ReadItems(std::string_view bytes, StoredItemSink& sink) {
-  // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
-  // makes room for all but lone-CR files, which only grow the room later.
-  const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-  sink.Expect(std::min(lines, kMostLoadedItems), bytes.size());
+// A record's text from the file: in the system code page, or in UTF-8 in a
+// file that begins with the UTF-8 signature. A UTF-8 text is taken only if
+// the system code page holds it: the save writes that code page, and an
+// item must not change by being saved.
+bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
+  if (!utf8) return rt::FromAnsiExact(bytes, text);
+  std::string as_saved;
+  return rt::FromUtf8Exact(bytes, text) && rt::ToAnsiExact(text, as_saved);
+}
+
+StoreReading StoppedAt(int line, StopCause cause, std::wstring reason = {}) {
+  return {line, cause, std::move(reason)};
+}
+
+// The load loop over a store file's bytes; gives back the line of the first
+// record it cannot take, or of the item that the sink refused.
+StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
+  const bool utf8 = bytes.substr(0, kUtf8Signature.size()) == kUtf8Signature;
+  if (utf8) bytes.remove_prefix(kUtf8Signature.size());
   rt::RecordReader reader(bytes);
-  std::string text_bytes;
-  bool selected = false;
-  std::wstring text;
-  for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
-    bool taken = taken_items < kMostLoadedItems;
-    if (taken) {
+  // A failure before the first record is read stops at line 1.
+  const auto failed_line = [&reader] { return std::max(reader.Line(), 1); };
+  try {
+    // Lines end in LF, CR LF or a lone CR; counting LFs and the last line
+    // makes room for all but lone-CR files, which only grow the room later.
+    const size_t lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    sink.Expect(std::min(lines, kMostLoadedItems), bytes.size());
+    std::string text_bytes;
+    bool selected = false;
+    std::wstring text;
+    for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
+      bool taken = false;
       try {
         reader.ReadTextAndFlag(text_bytes, selected);
-        taken = rt::FromAnsiExact(text_bytes, text);
+        taken = taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
       } catch (const rt::RunError&) {
-        taken = false;
       }
+      if (!taken) return StoppedAt(reader.Line(), StopCause::kUnreadableRecord);
+      sink.Take(text, selected);
     }
-    // One record per line, so the record not taken stands on this line.
-    if (!taken) return static_cast<int>(taken_items) + 1;
-    sink.Take(text, selected);
+  } catch (const rt::RunError& error) {
+    return StoppedAt(failed_line(), StopCause::kItemRefused, error.description);
+  } catch (const std::bad_alloc&) {
+    return StoppedAt(failed_line(), StopCause::kItemRefused, rt::DescribeError(rt::kOutOfMemory));
   }
-  return std::nullopt;
+  return {};
+}
+
+bool IsMissing(const rt::RunError& error) {
+  return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
+}
+
+// The store file's bytes, read whole, as Input # reads it, and counted for
+// room before parsing. Where there is no store file but a temporary file,
+// a save failed halfway and left the only copy of the list there: its
+// bytes, and `from_leftover_temp` set.
+std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_leftover_temp) {
+  const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+  try {
+    return rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+  } catch (const rt::RunError& error) {
+    if (!IsMissing(error) || !rt::FileExists(temp_path)) throw;
+  }
+  from_leftover_temp = true;
+  return rt::ReadFileBytes(temp_path);
 }
 
 void WriteBytes(const std::wstring& path, std::string bytes) {
@@ -103,28 +145,32 @@ void RemoveQuietly(const std::wstring& path) {
 StoreLoad LoadItemStore(const std::wstring& program_folder) {
   StoreLoad load;
   KeepItems keep(load.items);
-  load.stopped_at_line = ReadItemStore(program_folder, keep);
+  load.reading = ReadItemStore(program_folder, keep);
   return load;
 }
 
 StoreLoad ParseItemStore(std::string_view bytes) {
   StoreLoad load;
   KeepItems keep(load.items);
-  load.stopped_at_line = ReadItems(bytes, keep);
+  load.reading = ReadItems(bytes, keep);
   return load;
 }
 
-std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
-  std::string bytes;
+StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
+  bool from_leftover_temp = false;
+  StoreReading reading;
   try {
-    // Read whole, as Input # reads it, and counted for room before parsing.
-    bytes = rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+    // ReadItems throws nothing: what is caught here comes from the file.
+    reading = ReadItems(ReadStoreOrLeftover(program_folder, from_leftover_temp), sink);
   } catch (const rt::RunError& error) {
     // No store file yet (first run, or deleted): an empty list, nothing lost.
-    const bool missing = error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
-    return missing ? std::nullopt : std::optional<int>(1);
+    if (IsMissing(error) && !from_leftover_temp) return {};
+    reading = StoppedAt(1, StopCause::kNotOpened, error.description);
+  } catch (const std::bad_alloc&) {
+    reading = StoppedAt(1, StopCause::kNotOpened, rt::DescribeError(rt::kOutOfMemory));
   }
-  return ReadItems(bytes, sink);
+  reading.from_leftover_temp = from_leftover_temp;
+  return reading;
 }
 
 std::string FormatItemStore(const std::vector<StoredItem>& items) {
@@ -148,17 +194,21 @@ void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredI
 void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {
   const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+  const std::wstring backup_path = rt::InProgramFolder(program_folder, kStoreBackupFileName);
   const bool had_store = rt::FileExists(path);
+  bool temp_is_new = false;
   try {
+    // With no store file, a temporary file is the only copy of a list,
+    // left by a save that failed halfway.
+    if (!had_store && rt::FileExists(temp_path)) rt::ReplaceWith(temp_path, backup_path);
+    temp_is_new = true;
     WriteBytes(temp_path, std::move(bytes));
-    if (keep_backup && had_store) {
-      rt::CopyFileOver(path, rt::InProgramFolder(program_folder, kStoreBackupFileName));
-    }
+    if (keep_backup && had_store) rt::CopyFileOver(path, backup_path);
     rt::ReplaceWith(temp_path, path);
   } catch (const rt::RunError& error) {
     // A replace that failed halfway can leave the old store gone; the
     // temporary file then holds the only copy of the list and must stay.
-    if (!had_store || rt::FileExists(path)) RemoveQuietly(temp_path);
+    if (temp_is_new && (!had_store || rt::FileExists(path))) RemoveQuietly(temp_path);
     throw rt::RunError{error.number, L"清單沒有儲存到 " + path + L"。\n\n" + error.description};
   }
 }

@@ -13,6 +13,8 @@ namespace items {
 
 inline constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
 inline constexpr wchar_t kStoreBackupFileName[] = L"exefiles.dat.bak";
+// Where a save writes the new list before it takes the store file's place.
+inline constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
 
 struct StoredItem {
   std::wstring text;
@@ -23,17 +25,46 @@ inline bool operator==(const StoredItem& a, const StoredItem& b) {
   return a.text == b.text && a.selected == b.selected;
 }
 
+// Why a reading of the store stopped before the end of the file.
+enum class StopCause {
+  // A line that is no record, a text invalid in the code page, the item
+  // past 32768.
+  kUnreadableRecord,
+  // The one taking the items threw: the list refused an item, memory ran
+  // out.
+  kItemRefused,
+  // The file is there but could not be read at all (at line 1): another
+  // program holds it open, access is denied, it is too large to hold.
+  kNotOpened,
+};
+
+// How a reading of the store went.
+struct StoreReading {
+  // The 1-based line from which nothing was taken when reading stopped
+  // before the end of the file; empty when the whole file was read.
+  std::optional<int> stopped_at_line;
+  StopCause cause = StopCause::kUnreadableRecord;
+  // The error's own description when the cause is no unreadable record:
+  // for a file not opened, its path and the system's words for the failure.
+  std::wstring reason;
+  // There was no store file, and the list was read from the temporary file
+  // of a save that failed halfway, which held the only copy of it.
+  bool from_leftover_temp = false;
+};
+
 struct StoreLoad {
   std::vector<StoredItem> items;
-  // The 1-based line at which reading stopped before the end of the file;
-  // empty when the whole file was read.
-  std::optional<int> stopped_at_line;
+  StoreReading reading;
 };
 
 // Reads the store file in `program_folder`. Never throws for what the file
 // holds: it gives back the items before the first record it cannot take (a
 // line it cannot read, a text invalid in the code page, the item past
-// 32768) and where it stopped. A missing file is an empty list.
+// 32768) and where it stopped. A missing file is an empty list, unless a
+// save that failed halfway left the list in the temporary file: then that
+// file is read. A file that begins with the UTF-8 signature, as Notepad
+// saves it, is read as UTF-8; there a text that the system code page cannot
+// hold is a record it cannot take, since the save would change it.
 StoreLoad LoadItemStore(const std::wstring& program_folder);
 
 // The same reading of the store file's bytes, without the file.
@@ -53,9 +84,11 @@ class StoredItemSink {
 };
 
 // LoadItemStore handing the items to `sink` instead of keeping them; gives
-// back where reading stopped. An error the sink throws ends the reading and
-// reaches the caller.
-std::optional<int> ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
+// back how the reading went. An error the sink throws (a RunError or
+// std::bad_alloc) stops the reading at the line of the item it was given,
+// as an unreadable record does, so that every early stop is reported and
+// keeps the file.
+StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
 
 // The store file's bytes for `items`.
 std::string FormatItemStore(const std::vector<StoredItem>& items);
@@ -67,11 +100,14 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
 // Rewrites the store file in `program_folder` from `items`. The new bytes go
 // to a temporary file first, which then takes the store file's place in one
 // step; with `keep_backup` the old store file is first copied to
-// kStoreBackupFileName. On failure the old store file is left as it was, the
-// temporary file is gone, and a RunError whose description tells the user
-// which file was not written and the system's reason is thrown. (Should the
-// system's replace fail halfway and take the old file with it, the temporary
-// file stays: it then holds the only copy of the list.)
+// kStoreBackupFileName. A temporary file found where there is no store file
+// holds the only copy of a list (see LoadItemStore): it becomes the backup
+// before anything is written. On failure the old store file is left as it
+// was, the temporary file is gone (a leftover that could not become the
+// backup stays), and a RunError whose description tells the user which
+// file was not written and the system's reason is thrown.
+// (Should the system's replace fail halfway and take the old file with it,
+// the temporary file stays: it then holds the only copy of the list.)
 void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                    bool keep_backup);
 

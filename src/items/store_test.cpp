@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <new>
 
 #include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
@@ -49,7 +50,7 @@ TEST(StoreFormat, TextGoesOutInTheSystemCodePage) {
 TEST(StoreParse, EmptyFileIsAnEmptyListWithNoStop) {
   const StoreLoad load = ParseItemStore("");
   EXPECT_TRUE(load.items.empty());
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST(StoreParse, LineEndsOfEveryKindAndNoFinalLineEnd) {
@@ -60,27 +61,45 @@ TEST(StoreParse, LineEndsOfEveryKindAndNoFinalLineEnd) {
                             "\"a\",#TRUE#\r\"b\",#FALSE#\n\"c\",#TRUE#"}) {
     const StoreLoad load = ParseItemStore(bytes);
     EXPECT_EQ(load.items, expected) << bytes;
-    EXPECT_EQ(load.stopped_at_line, std::nullopt) << bytes;
+    EXPECT_EQ(load.reading.stopped_at_line, std::nullopt) << bytes;
   }
 }
 
 TEST(StoreParse, BlankLinesAtTheEndAreNoStop) {
   const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n  \r\n\t\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, BlankLineBetweenRecordsStopsThere) {
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\"b\",#TRUE#\r\n");
+TEST(StoreParse, WhatAnEditorLeavesAroundTheRecordsChangesNoItem) {
+  for (const char* bytes : {"\"a\",#TRUE#\r\n\r\n\"b\",#FALSE#\r\n",  // blank line between
+                            "\"a\" , #TRUE#\r\n\"b\",\t#FALSE#\r\n",  // blanks round the comma
+                            "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\x1a",  // final Ctrl-Z
+                            "\r\n \r\n\"a\",#TRUE#\n\n\"b\",#FALSE#\x1a"}) {  // all at once
+    const StoreLoad load = ParseItemStore(bytes);
+    EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}})) << bytes;
+    EXPECT_EQ(load.reading.stopped_at_line, std::nullopt) << bytes;
+  }
+}
+
+TEST(StoreParse, FileWithTheUtf8SignatureLoadsItsItemsExactly) {
+  const StoreLoad load =
+      ParseItemStore("\xEF\xBB\xBF\"C:\\a.exe\",#TRUE#\r\n\"C:\\\xe5\xb7\xa5.exe\",#FALSE#\r\n");
+  EXPECT_EQ(load.items, (Items{{L"C:\\a.exe", true}, {L"C:\\\u5de5.exe", false}}));
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
+}
+
+TEST(StoreParse, StopAfterBlankLinesNamesTheLineOfTheRecord) {
+  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\r\n\"b\",yes\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
-  EXPECT_EQ(load.stopped_at_line, 2);
+  EXPECT_EQ(load.reading.stopped_at_line, 4);
 }
 
 TEST(StoreParse, BadThirdRecordKeepsTheFirstTwoAndStopsAtLineThree) {
   const StoreLoad load =
       ParseItemStore("\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",yes\r\n\"d\",#TRUE#\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
-  EXPECT_EQ(load.stopped_at_line, 3);
+  EXPECT_EQ(load.reading.stopped_at_line, 3);
 }
 
 TEST(StoreParse, FileEndingInsideAQuotedTextOrBeforeTheFlagStops) {
@@ -88,7 +107,7 @@ TEST(StoreParse, FileEndingInsideAQuotedTextOrBeforeTheFlagStops) {
                             "\"a\",#TRUE#\r\n\"b\",", "\"a\",#TRUE#\r\n\"b\",#FAL"}) {
     const StoreLoad load = ParseItemStore(bytes);
     EXPECT_EQ(load.items, (Items{{L"a", true}})) << bytes;
-    EXPECT_EQ(load.stopped_at_line, 2) << bytes;
+    EXPECT_EQ(load.reading.stopped_at_line, 2) << bytes;
   }
 }
 
@@ -96,26 +115,26 @@ TEST(StoreParse, DoubleQuoteInsideATextLeavesLaterRecordsReadable) {
   const StoreLoad load =
       ParseItemStore(FormatItemStore({{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
   EXPECT_EQ(load.items, (Items{{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST(StoreParse, FlagInAnyLetterCaseAndTrailingSpaces) {
   const StoreLoad load = ParseItemStore("\"a\",#true#  \r\n\"b\",#False#\t\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST(StoreParse, NulByteStopsAtItsRecord) {
   using namespace std::string_literals;
   const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\0c\",#TRUE#\r\n\"d\",#TRUE#\r\n"s);
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
-  EXPECT_EQ(load.stopped_at_line, 2);
+  EXPECT_EQ(load.reading.stopped_at_line, 2);
 }
 
 TEST(StoreParse, TextInvalidInTheCodePageStopsAtItsRecord) {
   const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\xff\",#TRUE#\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
-  EXPECT_EQ(load.stopped_at_line, 2);
+  EXPECT_EQ(load.reading.stopped_at_line, 2);
 }
 
 TEST(StoreParse, VeryLongText) {
@@ -127,12 +146,12 @@ TEST(StoreParse, VeryLongText) {
 TEST(StoreParse, AtMost32768ItemsLoad) {
   const StoreLoad exact = ParseItemStore(ManyRecords(32768));
   EXPECT_EQ(exact.items.size(), 32768u);
-  EXPECT_EQ(exact.stopped_at_line, std::nullopt);
+  EXPECT_EQ(exact.reading.stopped_at_line, std::nullopt);
 
   const StoreLoad over = ParseItemStore(ManyRecords(32769));
   ASSERT_EQ(over.items.size(), 32768u);
   EXPECT_EQ(over.items.back().text, L"item 32767");
-  EXPECT_EQ(over.stopped_at_line, 32769);
+  EXPECT_EQ(over.reading.stopped_at_line, 32769);
 }
 
 class StoreFileTest : public ::testing::Test {
@@ -143,30 +162,42 @@ class StoreFileTest : public ::testing::Test {
 TEST_F(StoreFileTest, MissingFileIsAnEmptyListWithNoStop) {
   const StoreLoad load = LoadItemStore(folder_.Path());
   EXPECT_TRUE(load.items.empty());
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, LoadReadsTheFileAndReportsWhereItStopped) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
   const StoreLoad load = LoadItemStore(folder_.Path());
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
-  EXPECT_EQ(load.stopped_at_line, 3);
+  EXPECT_EQ(load.reading.stopped_at_line, 3);
+}
+
+// How a RecordingSink fails, as a list that refuses an item or memory that
+// runs out makes it.
+enum class SinkFailure { kRunError, kBadAlloc };
+
+[[noreturn]] void Fail(SinkFailure failure) {
+  if (failure == SinkFailure::kBadAlloc) throw std::bad_alloc();
+  rt::Raise(rt::kInvalidPropertyValue, L"the list refused the item");
 }
 
 // Keeps what a reading of the store hands over, and when.
 class RecordingSink final : public StoredItemSink {
  public:
   void Expect(size_t most_items, size_t file_bytes) override {
+    if (fail_in_expect) Fail(failure);
     ++expect_calls;
     items_before_expect = items.size();
     room_for_items = most_items;
     room_for_bytes = file_bytes;
   }
   void Take(const std::wstring& text, bool selected) override {
-    if (items.size() == fail_at_item) rt::Raise(rt::kOutOfMemory);
+    if (items.size() == fail_at_item) Fail(failure);
     items.push_back({text, selected});
   }
 
+  SinkFailure failure = SinkFailure::kRunError;
+  bool fail_in_expect = false;
   size_t fail_at_item = SIZE_MAX;
   int expect_calls = 0;
   size_t items_before_expect = 0;
@@ -179,7 +210,7 @@ TEST_F(StoreFileTest, ReadingMakesRoomOnceThenHandsOverTheItemsBeforeTheStop) {
   const std::string bytes = "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n\"d\",#TRUE#\r\n";
   folder_.Write("exefiles.dat", bytes);
   RecordingSink sink;
-  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), 3);
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink).stopped_at_line, 3);
   EXPECT_EQ(sink.expect_calls, 1);
   EXPECT_EQ(sink.items_before_expect, 0u);
   EXPECT_GE(sink.room_for_items, 4u) << "room for every line of the file";
@@ -190,37 +221,75 @@ TEST_F(StoreFileTest, ReadingMakesRoomOnceThenHandsOverTheItemsBeforeTheStop) {
 TEST_F(StoreFileTest, RoomIsNeverForMoreItemsThanTheLoadTakes) {
   folder_.Write("exefiles.dat", ManyRecords(40000));
   RecordingSink sink;
-  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), 32769);
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink).stopped_at_line, 32769);
   EXPECT_EQ(sink.room_for_items, 32768u);
   EXPECT_EQ(sink.items.size(), 32768u);
 }
 
 TEST_F(StoreFileTest, AMissingFileHandsOverNothing) {
   RecordingSink sink;
-  EXPECT_EQ(ReadItemStore(folder_.Path(), sink), std::nullopt);
+  EXPECT_EQ(ReadItemStore(folder_.Path(), sink).stopped_at_line, std::nullopt);
   EXPECT_EQ(sink.expect_calls, 0);
   EXPECT_TRUE(sink.items.empty());
 }
 
-TEST_F(StoreFileTest, AnErrorOfTheSinkReachesTheCallerRatherThanStoppingTheLoad) {
+TEST_F(StoreFileTest, AnErrorOfTheSinkStopsTheLoadAtTheLineOfItsItem) {
+  // The refused item stands on line 4, after a blank line.
+  folder_.Write("exefiles.dat",
+                "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\r\n\"c\",#TRUE#\r\n\"d\",#TRUE#\r\n");
+  for (const SinkFailure failure : {SinkFailure::kRunError, SinkFailure::kBadAlloc}) {
+    RecordingSink sink;
+    sink.failure = failure;
+    sink.fail_at_item = 2;
+    StoreReading reading;
+    ASSERT_NO_THROW(reading = ReadItemStore(folder_.Path(), sink));
+    EXPECT_EQ(reading.stopped_at_line, 4);
+    EXPECT_EQ(reading.cause, StopCause::kItemRefused);
+    EXPECT_EQ(sink.items, (Items{{L"a", true}, {L"b", false}}));
+    const std::wstring expected_reason = failure == SinkFailure::kBadAlloc
+                                             ? rt::DescribeError(rt::kOutOfMemory)
+                                             : L"the list refused the item";
+    EXPECT_EQ(reading.reason, expected_reason);
+  }
+}
+
+TEST_F(StoreFileTest, AnErrorOfTheSinkBeforeTheFirstItemStopsAtLineOne) {
   folder_.Write("exefiles.dat", ManyRecords(3));
   RecordingSink sink;
-  sink.fail_at_item = 1;
-  try {
-    ReadItemStore(folder_.Path(), sink);
-    FAIL() << "the sink's error was swallowed";
-  } catch (const rt::RunError& error) {
-    EXPECT_EQ(error.number, rt::kOutOfMemory);
-  }
-  EXPECT_EQ(sink.items.size(), 1u);
+  sink.failure = SinkFailure::kBadAlloc;
+  sink.fail_in_expect = true;
+  const StoreReading reading = ReadItemStore(folder_.Path(), sink);
+  EXPECT_EQ(reading.stopped_at_line, 1);
+  EXPECT_EQ(reading.cause, StopCause::kItemRefused);
+  EXPECT_TRUE(sink.items.empty());
+}
+
+TEST_F(StoreFileTest, StoreThatCannotBeReadAtAllStopsAtLineOneSayingWhy) {
+  // A folder in the store file's place: it is there, but no file to read.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat"));
+  RecordingSink sink;
+  const StoreReading reading = ReadItemStore(folder_.Path(), sink);
+  EXPECT_EQ(reading.stopped_at_line, 1);
+  EXPECT_EQ(reading.cause, StopCause::kNotOpened);
+  EXPECT_EQ(reading.reason,
+            rt::InProgramFolder(folder_.Path(), kStoreFileName) + L": Is a directory");
+  EXPECT_EQ(sink.expect_calls, 0);
+}
+
+TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
+  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",maybe\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.reading.stopped_at_line, 2);
+  EXPECT_EQ(load.reading.cause, StopCause::kUnreadableRecord);
+  EXPECT_EQ(load.reading.reason, L"");
 }
 
 TEST_F(StoreFileTest, LoadAndSaveLeaveNoFileNumberInUse) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\nbad\r\n");
-  EXPECT_EQ(LoadItemStore(folder_.Path()).stopped_at_line, 2);
+  EXPECT_EQ(LoadItemStore(folder_.Path()).reading.stopped_at_line, 2);
   EXPECT_EQ(rt::FreeFile(), 1);
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n");
-  EXPECT_EQ(LoadItemStore(folder_.Path()).stopped_at_line, std::nullopt);
+  EXPECT_EQ(LoadItemStore(folder_.Path()).reading.stopped_at_line, std::nullopt);
   EXPECT_EQ(rt::FreeFile(), 1);
   SaveItemStore(folder_.Path(), {{L"b", false}}, false);
   EXPECT_EQ(rt::FreeFile(), 1);
@@ -238,7 +307,7 @@ TEST_F(StoreFileTest, SaveThenLoadGivesBackTheSameItems) {
   SaveItemStore(folder_.Path(), saved, false);
   const StoreLoad load = LoadItemStore(folder_.Path());
   EXPECT_EQ(load.items, saved);
-  EXPECT_EQ(load.stopped_at_line, std::nullopt);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoTemporaryFile) {
@@ -256,11 +325,51 @@ TEST_F(StoreFileTest, SavingAnEmptyListLeavesAZeroByteFile) {
   EXPECT_EQ(std::filesystem::file_size(folder_.Native("exefiles.dat")), 0u);
 }
 
-TEST_F(StoreFileTest, SaveOverwritesALeftoverTemporaryFile) {
+TEST_F(StoreFileTest, LeftoverTemporaryFileBesideAStoreIsOverwritten) {
+  // A save that ended while writing: the store file still holds the list.
+  folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.tmp", "left over from a crash, longer than the new contents");
   SaveItemStore(folder_.Path(), {{L"a", true}}, false);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+}
+
+TEST_F(StoreFileTest, LeftoverTemporaryFileWithoutAStoreBecomesTheBackup) {
+  const std::string leftover = "\"only copy\",#TRUE#\r\n";
+  folder_.Write("exefiles.dat.tmp", leftover);
+  folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
+  SaveItemStore(folder_.Path(), {{L"a", true}}, false);
+  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
+  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), leftover);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+}
+
+TEST_F(StoreFileTest, FailedSaveKeepsALeftoverTemporaryFileWithoutAStore) {
+  const std::string leftover = "\"only copy\",#TRUE#\r\n";
+  folder_.Write("exefiles.dat.tmp", leftover);
+  // A folder where the backup should go: the leftover cannot become it.
+  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
+  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"a", true}}, true), rt::RunError);
+  EXPECT_EQ(folder_.Read("exefiles.dat.tmp"), leftover);
+  EXPECT_FALSE(folder_.Exists("exefiles.dat"));
+}
+
+TEST_F(StoreFileTest, WithoutAStoreTheLeftoverTemporaryFileIsRead) {
+  folder_.Write("exefiles.dat.tmp", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
+  EXPECT_TRUE(load.reading.from_leftover_temp);
+  EXPECT_EQ(load.reading.stopped_at_line, 3);
+}
+
+TEST_F(StoreFileTest, StoreIsReadRatherThanALeftoverTemporaryFile) {
+  folder_.Write("exefiles.dat", "\"store\",#TRUE#\r\n");
+  folder_.Write("exefiles.dat.tmp", "\"leftover\",#TRUE#\r\n");
+  const StoreLoad load = LoadItemStore(folder_.Path());
+  EXPECT_EQ(load.items, (Items{{L"store", true}}));
+  EXPECT_FALSE(load.reading.from_leftover_temp);
+  EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, KeepBackupCopiesTheOldFileReplacingAnOlderBackup) {

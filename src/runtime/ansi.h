@@ -24,4 +24,8 @@ std::wstring FromAnsi(std::string_view bytes);
 // in it; false otherwise.
 bool FromAnsiExact(std::string_view bytes, std::wstring& out);
 
+// Converts from UTF-8, which editors write where the code page falls short,
+// only if every byte sequence is valid UTF-8; false otherwise.
+bool FromUtf8Exact(std::string_view bytes, std::wstring& out);
+
 }  // namespace rt

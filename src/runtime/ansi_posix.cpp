@@ -151,4 +151,7 @@ bool FromAnsiExact(std::string_view bytes, std::wstring& out) {
   return true;
 }
 
+// The stand-in code page is UTF-8 itself.
+bool FromUtf8Exact(std::string_view bytes, std::wstring& out) { return FromAnsiExact(bytes, out); }
+
 }  // namespace rt

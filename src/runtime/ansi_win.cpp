@@ -20,6 +20,18 @@ std::string Narrow(std::wstring_view text, DWORD flags) {
   return out;
 }
 
+bool WidenExact(UINT code_page, std::string_view bytes, std::wstring& out) {
+  out.clear();
+  if (bytes.empty()) return true;
+  const int length = static_cast<int>(bytes.size());
+  const int size =
+      MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (size == 0) return false;
+  out.resize(static_cast<size_t>(size));
+  MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), length, out.data(), size);
+  return true;
+}
+
 }  // namespace
 
 std::string ToAnsi(std::wstring_view text) { return Narrow(text, 0); }
@@ -43,15 +55,11 @@ std::wstring FromAnsi(std::string_view bytes) {
 }
 
 bool FromAnsiExact(std::string_view bytes, std::wstring& out) {
-  out.clear();
-  if (bytes.empty()) return true;
-  const int length = static_cast<int>(bytes.size());
-  const int size =
-      MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
-  if (size == 0) return false;
-  out.resize(static_cast<size_t>(size));
-  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, out.data(), size);
-  return true;
+  return WidenExact(CP_ACP, bytes, out);
+}
+
+bool FromUtf8Exact(std::string_view bytes, std::wstring& out) {
+  return WidenExact(CP_UTF8, bytes, out);
 }
 
 }  // namespace rt

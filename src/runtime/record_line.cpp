@@ -10,6 +10,8 @@ constexpr std::string_view kTrueField = "#TRUE#";
 constexpr std::string_view kFalseField = "#FALSE#";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBlanksAndLineEnds = " \t\r\n";
+constexpr char kEndOfFileMark = '\x1a';
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -27,14 +29,26 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  return text.substr(0, text.find_last_not_of(kBlanks) + 1);
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == line.npos; }
+
 // Takes "," and `field` off the end of `line` when the line ends in them,
-// the field in any letter case.
+// the field in any letter case, blanks allowed between them.
 bool TakeFinalField(std::string_view& line, std::string_view field) {
-  if (line.size() <= field.size()) return false;
-  const size_t comma = line.size() - field.size() - 1;
-  if (line[comma] != ',' || !EqualIgnoringCase(line.substr(comma + 1), field)) return false;
-  line = line.substr(0, comma);
+  if (line.size() < field.size()) return false;
+  if (!EqualIgnoringCase(line.substr(line.size() - field.size()), field)) return false;
+  const std::string_view before = TrimTrailingBlanks(line.substr(0, line.size() - field.size()));
+  if (before.empty() || before.back() != ',') return false;
+  line = before.substr(0, before.size() - 1);
   return true;
+}
+
+std::string_view WithoutFinalEndOfFileMark(std::string_view bytes) {
+  const size_t last = bytes.find_last_not_of(kBlanksAndLineEnds);
+  return last != bytes.npos && bytes[last] == kEndOfFileMark ? bytes.substr(0, last) : bytes;
 }
 
 }  // namespace
@@ -57,7 +71,7 @@ void AppendRecordLine(std::string& out, std::initializer_list<RecordField> field
 
 bool ParseTextAndFlag(std::string_view line, std::string_view& text, bool& flag) {
   if (line.find('\0') != std::string_view::npos) return false;
-  line = line.substr(0, line.find_last_not_of(kBlanks) + 1);
+  line = TrimTrailingBlanks(line);
   bool read_flag = false;
   if (TakeFinalField(line, kTrueField)) {
     read_flag = true;
@@ -90,14 +104,22 @@ std::string_view LineReader::NextLine() {
   return line;
 }
 
+RecordReader::RecordReader(std::string_view bytes) : lines_(WithoutFinalEndOfFileMark(bytes)) {}
+
 bool RecordReader::AtEnd() const {
-  return lines_.Rest().find_first_not_of(" \t\r\n") == std::string_view::npos;
+  return lines_.Rest().find_first_not_of(kBlanksAndLineEnds) == std::string_view::npos;
 }
 
 void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
   if (AtEnd()) Raise(kInputPastEndOfFile);
+  // Not at the end, so a line that is not blank follows.
+  std::string_view line;
+  do {
+    line = lines_.NextLine();
+    ++line_;
+  } while (IsBlank(line));
   std::string_view read_text;
-  if (!ParseTextAndFlag(lines_.NextLine(), read_text, flag)) Raise(kTypeMismatch);
+  if (!ParseTextAndFlag(line, read_text, flag)) Raise(kTypeMismatch);
   text.assign(read_text);
 }
 

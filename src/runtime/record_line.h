@@ -27,7 +27,8 @@ void AppendRecordLine(std::string& out, std::initializer_list<RecordField> field
 
 // Reads the one record form the program reads, "a string field and a Boolean
 // field", from one line without its line end. The line must end (trailing
-// spaces and tabs aside) in "," and #TRUE# or #FALSE#, in any letter case.
+// spaces and tabs aside) in "," and #TRUE# or #FALSE#, in any letter case,
+// with spaces or tabs allowed between the comma and the flag.
 // The text is all before that last comma, trimmed of spaces and tabs; if it
 // begins with a double quote it must end with one and is what lies between
 // them, so a double quote written inside a text reads back unchanged. A NUL
@@ -54,23 +55,32 @@ class LineReader {
 };
 
 // Reads record lines one after another from a file's bytes, as Input # does
-// from a file open for input. The bytes must outlive the reader.
+// from a file open for input. Blank lines (nothing but spaces and tabs) are
+// no records: an editor leaves them between records and at the end. A
+// Ctrl-Z (0x1A) with only blank lines after it ends the file: old editors
+// and "copy /a" mark the end of a text file so. The bytes must outlive the
+// reader.
 class RecordReader {
  public:
   RecordReader() = default;
-  explicit RecordReader(std::string_view bytes) : lines_(bytes) {}
+  explicit RecordReader(std::string_view bytes);
 
-  // True when nothing but blank lines is left: an editor's trailing empty
-  // lines are no record, and reading them would only fail.
+  // True when nothing but blank lines is left.
   bool AtEnd() const;
 
-  // Reads the next line as a text and a flag (ParseTextAndFlag). Throws
-  // RunError 62 (Input past end of file) when AtEnd(), 13 (Type mismatch)
-  // for a line it cannot read; that line is consumed either way.
+  // Reads the next record line as a text and a flag (ParseTextAndFlag),
+  // passing over the blank lines before it. Throws RunError 62 (Input past
+  // end of file) when AtEnd(), 13 (Type mismatch) for a line it cannot
+  // read; that line is consumed either way.
   void ReadTextAndFlag(std::string& text, bool& flag);
+
+  // The 1-based line of the record read last, read or not; 0 before the
+  // first.
+  int Line() const { return line_; }
 
  private:
   LineReader lines_;
+  int line_ = 0;
 };
 
 }  // namespace rt

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "runtime/run_error.h"
@@ -89,6 +90,12 @@ TEST(RecordLineRead, FlagInAnyLetterCaseAndTrailingBlanks) {
   EXPECT_EQ(Parse("\"a\",#TRUE#  \t "), (TextAndFlag{"a", true}));
 }
 
+TEST(RecordLineRead, BlanksAroundTheCommaAreNoPartOfEitherField) {
+  EXPECT_EQ(Parse("\"a\" , #TRUE#"), (TextAndFlag{"a", true}));
+  EXPECT_EQ(Parse("\"a\",\t#false#"), (TextAndFlag{"a", false}));
+  EXPECT_EQ(Parse("\"a , \"  ,  #TRUE#"), (TextAndFlag{"a , ", true}));
+}
+
 TEST(RecordLineRead, UnreadableLinesFail) {
   for (const char* line : {
            "",                       // nothing at all
@@ -98,7 +105,7 @@ TEST(RecordLineRead, UnreadableLinesFail) {
            "\"a\",TRUE",             // flag without its #
            "\"a\",-1",               // a number is no Boolean field here
            "\"a\"#TRUE#",            // no comma before the flag
-           "\"a\", #TRUE#",          // the flag must follow the comma
+           "\"a\" #TRUE#",           // a blank is no comma
            "\"a\",#TRUE#,",          // a field after the flag
            "\"a\",#TRUE# x",         // text after the flag
            "\"unterminated,#TRUE#",  // quote never closed
@@ -169,19 +176,41 @@ TEST(RecordReader, ReadsRecordsInOrderUntilTheEnd) {
   EXPECT_TRUE(reader.AtEnd());
 }
 
-TEST(RecordReader, TrailingBlankLinesAreTheEndButBlankLinesBetweenRecordsAreNot) {
-  EXPECT_TRUE(RecordReader("").AtEnd());
-  EXPECT_TRUE(RecordReader("\r\n \t\r\n\n\r").AtEnd());
-  RecordReader reader("\r\n\"a\",#TRUE#\r\n");
-  EXPECT_FALSE(reader.AtEnd());
+// Every record a reader gives, with the line it stood on.
+std::vector<std::pair<int, TextAndFlag>> AllRecords(std::string_view bytes) {
+  RecordReader reader(bytes);
+  std::vector<std::pair<int, TextAndFlag>> records;
   std::string text;
   bool flag = false;
-  try {
+  while (!reader.AtEnd()) {
     reader.ReadTextAndFlag(text, flag);
-    FAIL() << "a blank line read as a record";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.number, kTypeMismatch);
+    records.push_back({reader.Line(), {text, flag}});
   }
+  return records;
+}
+
+TEST(RecordReader, BlankLinesAnywhereAreNoRecordsButCountAsLines) {
+  EXPECT_TRUE(RecordReader("").AtEnd());
+  EXPECT_TRUE(RecordReader("\r\n \t\r\n\n\r").AtEnd());
+  EXPECT_EQ(AllRecords("\r\n\"a\",#TRUE#\r\n \r\n\t\n\"b\",#FALSE#\r\n\r\n"),
+            (std::vector<std::pair<int, TextAndFlag>>{{2, {"a", true}}, {5, {"b", false}}}));
+}
+
+TEST(RecordReader, FinalCtrlZEndsTheFile) {
+  const std::vector<std::pair<int, TextAndFlag>> one_record{{1, {"a", true}}};
+  EXPECT_EQ(AllRecords("\"a\",#TRUE#\r\n\x1a"), one_record);
+  EXPECT_EQ(AllRecords("\"a\",#TRUE#\x1a"), one_record);
+  EXPECT_EQ(AllRecords("\"a\",#TRUE#\r\n\x1a\r\n"), one_record);
+  EXPECT_TRUE(RecordReader("\x1a").AtEnd());
+}
+
+TEST(RecordReader, CtrlZBeforeMoreRecordsIsNoEnd) {
+  RecordReader reader("\"a\",#TRUE#\r\n\x1a\r\n\"b\",#TRUE#\r\n");
+  std::string text;
+  bool flag = false;
+  reader.ReadTextAndFlag(text, flag);
+  EXPECT_THROW(reader.ReadTextAndFlag(text, flag), RunError);
+  EXPECT_EQ(reader.Line(), 2);
 }
 
 TEST(RecordReader, PastTheEndAndUnreadableLinesRaiseTheirErrors) {
@@ -195,6 +224,7 @@ TEST(RecordReader, PastTheEndAndUnreadableLinesRaiseTheirErrors) {
     EXPECT_EQ(error.number, kTypeMismatch);
   }
   EXPECT_EQ(text, "kept");
+  EXPECT_EQ(reader.Line(), 1);
   reader.ReadTextAndFlag(text, flag);  // the bad line is behind it now
   EXPECT_EQ((TextAndFlag{text, flag}), (TextAndFlag{"ok", false}));
   try {

@@ -54,6 +54,21 @@ TEST(SessionEnd, ListIsSavedBeforeWindowsEndsTheProcess) {
             StoreRecord(L"C:\\Tools\\a.exe", true) + StoreRecord(L"http://example.com/", false));
 }
 
+TEST(SessionEnd, UnreadRecordsAreKeptWhenTheSessionEndsDuringTheLoadWarning) {
+  TestFolder folder;
+  const std::string good = StoreRecord(L"C:\\a.exe", true);
+  const std::string original = good + "\"C:\\b.exe\",yes\r\n";
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+  ASSERT_NE(tavimo.WaitForDialog(), nullptr) << "expected the load warning";
+
+  EXPECT_TRUE(EndSession(tavimo)) << "expected the window to let the session end";
+  tavimo.Kill();
+  EXPECT_EQ(ReadBytes(folder.File(L"exefiles.dat.bak")), original)
+      << "expected the unread record kept in the backup";
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+}
+
 TEST(SessionEnd, ListIsSavedOnceAlsoWhileARunWaitsAndWhenTheWindowIsClosedAfter) {
   TestFolder folder;
   RecorderCopy helper(folder.File(L"Helper"), 1500ms);

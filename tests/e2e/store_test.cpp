@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr wchar_t kStore[] = L"exefiles.dat";
 constexpr wchar_t kBackup[] = L"exefiles.dat.bak";
+constexpr wchar_t kTemp[] = L"exefiles.dat.tmp";
 
 // The names of the files in the folder, sorted.
 std::vector<std::wstring> FileNames(const std::wstring& folder) {
@@ -157,6 +159,80 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableThirdRecord{"FileEndingInsideTheFlag", "\"C:\\c.exe\",#TR"}),
     [](const ::testing::TestParamInfo<UnreadableThirdRecord>& info) { return info.param.name; });
 
+TEST(Store, UnreadRecordsAreKeptWhenTheWindowIsClosedDuringTheWarning) {
+  TestFolder folder;
+  const std::string good = StoreRecord("C:\\a.exe", true);
+  const std::string original = good + "\"C:\\b.exe\",yes\r\n" + StoreRecord("C:\\c.exe", true);
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+  ASSERT_NE(tavimo.WaitForDialog(), nullptr) << "expected the load warning";
+  // As taskkill ends a program with a window: a close while the box is up.
+  PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the close to end the program";
+
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), original)
+      << "expected the unread records kept in " << kBackup;
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+}
+
+TEST(Store, BlankLinesBlanksRoundTheCommaAndAFinalCtrlZAreNoRecords) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), StoreRecord("C:\\a.exe", true) + "\r\n" +
+                                      "\"C:\\b.exe\" , #FALSE#\r\n" +
+                                      StoreRecord("C:\\c.exe", true) + "\x1a");
+  Tavimo tavimo(folder);
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe", L"C:\\c.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false, true}));
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord("C:\\a.exe", true) +
+                                                StoreRecord("C:\\b.exe", false) +
+                                                StoreRecord("C:\\c.exe", true));
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore) << "expected no backup";
+}
+
+// What Notepad writes at the start of a file it saves as UTF-8.
+constexpr char kUtf8Signature[] = "\xEF\xBB\xBF";
+
+// The UTF-8 store tests need a code page that holds "é" but not "工".
+bool IsWesternCodePage() { return GetACP() == 1252; }
+
+TEST(Store, StoreSavedAsUtf8ByNotepadLoadsItsItemsUnchanged) {
+  if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), kUtf8Signature + StoreRecord("C:\\Tools\\a.exe", true) +
+                                      StoreRecord("C:\\Caf\xC3\xA9\\b.exe", false));
+  Tavimo tavimo(folder);
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\Tools\\a.exe", L"C:\\Café\\b.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreRecord(L"C:\\Tools\\a.exe", true) + StoreRecord(L"C:\\Café\\b.exe", false))
+      << "expected the items saved back in the system code page";
+}
+
+TEST(Store, Utf8TextThatTheCodePageCannotHoldStopsTheLoadAndIsKept) {
+  if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
+  TestFolder folder;
+  const std::string original = kUtf8Signature + StoreRecord("C:\\a.exe", true) +
+                               StoreRecord("C:\\\xE5\xB7\xA5\xE5\x85\xB7\\b.exe", true);
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+  const HWND warning = tavimo.WaitForDialog();
+  ASSERT_NE(warning, nullptr) << "expected a warning rather than a changed item";
+  EXPECT_NE(DialogText(warning).find(L"第 2 行"), std::wstring::npos)
+      << "expected the warning to name line 2, got " << DialogText(warning);
+  AnswerDialog(warning, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
+  EXPECT_EQ(tavimo.Items(), std::vector<std::wstring>{L"C:\\a.exe"});
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), original);
+}
+
 // Starts the program on `stored` (already in the store file), changes a
 // flag and closes the window, when the save cannot succeed: the user is
 // told which file was not written, the window closes all the same, and the
@@ -209,6 +285,51 @@ TEST(Store, FolderThatCannotBeWrittenKeepsTheStoreAndTheUserIsTold) {
   const std::wstring reason = SystemText(ERROR_ACCESS_DENIED);
   EXPECT_NE(box_text.find(reason), std::wstring::npos)
       << "expected the system's reason \"" << reason << "\" in the box, got " << box_text;
+}
+
+TEST(Store, StoreHeldOpenByAnotherProgramIsReportedWithTheSystemsReasonAndKept) {
+  TestFolder folder;
+  WriteBytes(folder.File(kStore), kTwoItems);
+  auto held = std::make_unique<ExclusiveFileHold>(folder.File(kStore));
+  Tavimo tavimo(folder);
+  const HWND warning = tavimo.WaitForDialog();
+  ASSERT_NE(warning, nullptr) << "expected a warning that the store cannot be opened";
+  const std::wstring text = DialogText(warning);
+  const std::wstring reason = SystemText(ERROR_SHARING_VIOLATION);
+  EXPECT_NE(text.find(reason), std::wstring::npos)
+      << "expected the system's reason \"" << reason << "\" in the warning, got " << text;
+  EXPECT_NE(text.find(folder.File(kStore)), std::wstring::npos)
+      << "expected the store's path in the warning, got " << text;
+  EXPECT_EQ(text.find(L"第 1 行"), std::wstring::npos) << "expected no line named, got " << text;
+  held.reset();
+  AnswerDialog(warning, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
+  EXPECT_TRUE(tavimo.Items().empty());
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), kTwoItems) << "expected the store kept as " << kBackup;
+}
+
+TEST(Store, ListLeftInTheTemporaryFileByAFailedSaveIsLoadedAndKept) {
+  TestFolder folder;
+  WriteBytes(folder.File(kTemp), kTwoItems);
+  Tavimo tavimo(folder);
+  const HWND box = tavimo.WaitForDialog();
+  ASSERT_NE(box, nullptr) << "expected a box saying where the list came from";
+  EXPECT_NE(DialogText(box).find(folder.File(kTemp)), std::wstring::npos)
+      << "expected the temporary file's path in the box, got " << DialogText(box);
+  AnswerDialog(box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+  tavimo.ClickItem(1);
+  CloseWithoutABox(tavimo);
+
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", true));
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), kTwoItems)
+      << "expected the temporary file kept as " << kBackup;
+  EXPECT_FALSE(Exists(folder.File(kTemp)));
 }
 
 // Runs only where the system code page is Big5: the test scripts run this

@@ -97,4 +97,12 @@ FolderWriteLock::~FolderWriteLock() {
   }
 }
 
+ExclusiveFileHold::ExclusiveFileHold(const std::wstring& file)
+    : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {
+  if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold the file open");
+}
+
+ExclusiveFileHold::~ExclusiveFileHold() { CloseHandle(handle_); }
+
 }  // namespace e2e

@@ -12,13 +12,14 @@ namespace {
 std::string CheckParsed(std::string_view bytes) {
   const StoreLoad load = ParseItemStore(bytes);
   if (load.items.size() > 32768) return "more than 32768 items";
-  if (load.stopped_at_line && *load.stopped_at_line != static_cast<int>(load.items.size()) + 1) {
-    return "stop reported at line " + std::to_string(*load.stopped_at_line) + " after " +
+  if (load.reading.stopped_at_line &&
+      *load.reading.stopped_at_line <= static_cast<int>(load.items.size())) {
+    return "stop reported at line " + std::to_string(*load.reading.stopped_at_line) + " after " +
            std::to_string(load.items.size()) + " items";
   }
   const StoreLoad again = ParseItemStore(FormatItemStore(load.items));
-  if (again.stopped_at_line) {
-    return "written items stop at line " + std::to_string(*again.stopped_at_line);
+  if (again.reading.stopped_at_line) {
+    return "written items stop at line " + std::to_string(*again.reading.stopped_at_line);
   }
   if (!(again.items == load.items)) return "written items read back differently";
   return {};

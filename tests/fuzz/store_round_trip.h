@@ -8,8 +8,8 @@
 namespace items {
 
 // Parses `bytes` as a store file and checks what came of it: the parse
-// throws nothing, keeps at most 32768 items, reports a stop only at the
-// line after the last item taken, and the items it gives, written and read
+// throws nothing, keeps at most 32768 items, reports a stop only at a line
+// after those of the items taken, and the items it gives, written and read
 // again, come back the same with no stop. Returns "" when all holds, or
 // what did not.
 std::string CheckStoreRoundTrip(std::string_view bytes);
