@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "runtime/short_path_win.h"
+
+#include <windows.h>
 
 namespace rt {
 
