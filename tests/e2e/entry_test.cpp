@@ -2,6 +2,7 @@
 // removing them, driven as the user does it, and what reaches the store.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -285,6 +286,35 @@ TEST(EntryDrop, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
   EXPECT_EQ(tavimo.Items(), Items{short_path});
   ASSERT_TRUE(tavimo.Close());
   EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord(short_path, false));
+}
+
+// The box a drop may raise comes after the drop has returned: the program the
+// file was dragged from is not held until the box is answered.
+TEST(EntryDrop, TheDropReturnsBeforeItsBoxIsAnswered) {
+  constexpr int kMostItems = 32768;
+  TestFolder folder;
+  std::string store;
+  for (int i = 0; i < kMostItems; ++i) store += StoreRecord(L"http://" + std::to_wstring(i), false);
+  WriteBytes(folder.File(kStore), store);
+  const std::wstring file = folder.File(L"dropped.txt");
+  WriteBytes(file, "");
+  Tavimo tavimo(folder);
+  ASSERT_EQ(ItemCount(tavimo), kMostItems);
+
+  std::future<DragOutcome> drag =
+      std::async(std::launch::async, [&] { return DragFiles(ListCentre(tavimo), {file}); });
+  const HWND box = WaitForMessageBox(tavimo);
+  EXPECT_NE(box, nullptr) << "expected a box saying the list is full";
+  EXPECT_EQ(drag.wait_for(5s), std::future_status::ready)
+      << "expected the drop to return while its box is still up";
+  if (box) {
+    EXPECT_NE(DialogText(box).find(L"清單已滿"), std::wstring::npos)
+        << "got " << Ansi(DialogText(box));
+    AnswerDialog(box, IDOK);
+  }
+  EXPECT_EQ(drag.get().result, DRAGDROP_S_DROP);
+  WaitUntilNoDialog(tavimo);
+  EXPECT_EQ(ItemCount(tavimo), kMostItems);
 }
 
 TEST(EntryRemove, RemovesTheClickedItemAndNothingMoreUntilTheNextClick) {
