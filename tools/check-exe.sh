@@ -14,7 +14,7 @@ imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
 on_first_use='SHELL32.dll COMDLG32.dll'
 wide=$(i686-w64-mingw32-strings -el "$exe")
 for dll in $on_first_use; do
-  grep -qix "$dll" <<<"$wide" || fail "does not name $dll, which it should load on first use"
+  grep -qi "$dll" <<<"$wide" || fail "does not name $dll, which it should load on first use"
   if grep -qix "$dll" <<<"$imports"; then fail "loads $dll at start, not on first use"; fi
 done
 # A toolchain's delay-import stubs differ by width (the 32-bit ones once
