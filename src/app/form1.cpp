@@ -6,6 +6,7 @@
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
+#include "runtime/texts.h"
 
 namespace {
 
@@ -30,14 +31,14 @@ Form1::~Form1() {
 }
 
 void Form1::Load() {
-  Create(kWindowClass, L"Tavimo", kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
+  Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
   Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
-  CAdd.Create(*this, L"增加項目", kCAddId, {120, 4320, 1215, 495});
-  CDel.Create(*this, L"移除項目", kCDelId, {1320, 4320, 1215, 495});
-  CExe.Create(*this, L"順序執行", kCExeId, {1320, 4800, 1215, 495});
-  CWeb.Create(*this, L"加入網址", kCWebId, {120, 4800, 1215, 495});
+  CAdd.Create(*this, texts::kAddItem, kCAddId, {120, 4320, 1215, 495});
+  CDel.Create(*this, texts::kRemoveItem, kCDelId, {1320, 4320, 1215, 495});
+  CExe.Create(*this, texts::kRunInOrder, kCExeId, {1320, 4800, 1215, 495});
+  CWeb.Create(*this, texts::kAddAddress, kCWebId, {120, 4800, 1215, 495});
   drop_target_ = rt::FileDropTarget::Register(Lst.hWnd(), hWnd());
 
   rt::Dispatch([this] { Form_Load(); });

@@ -10,12 +10,13 @@
 #include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
 #include "runtime/short_path_win.h"
+#include "runtime/texts.h"
 
 namespace items {
 
 namespace {
 
-constexpr wchar_t kEntryTitle[] = L"加入項目";
+using texts::kEntryTitle;
 // The longest path the dialog adds, in bytes of the system code page.
 constexpr size_t kMaxPathBytes = 254;
 // The dialog's buffers, in characters: room for any path it can show, so that
@@ -30,26 +31,22 @@ void Append(rt::ListBox& list, const NewItem& item) {
       list.AddItem(item.text);
       break;
     case NewItemVerdict::kListFull:
-      rt::MsgBox(L"清單已滿：最多只能有 " + std::to_wstring(kMaxItems) + L" 個項目。",
-                 MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      rt::MsgBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
     case NewItemVerdict::kNotStorable:
-      rt::MsgBox(L"無法加入這個項目：其中有系統字碼頁無法儲存的字元。\n\n" + item.text,
-                 MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      rt::MsgBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
   }
 }
 
 void TellTooLong() {
-  rt::MsgBox(
-      L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(kMaxPathBytes) + L" 個位元組）。",
-      MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+  rt::MsgBox(texts::PathTooLong(kMaxPathBytes), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
 }
 
 }  // namespace
 
 void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
-  const std::wstring filter = std::wstring(L"加入的檔案 (*.*)") + L'\0' + L"*.*" + L'\0';
+  const std::wstring filter = std::wstring(texts::kFileTypeName) + L'\0' + L"*.*" + L'\0';
   const std::wstring initial_folder = rt::App::Path();
   std::wstring file(kDialogBufferChars, L'\0');
   std::wstring file_title(kDialogBufferChars, L'\0');
@@ -73,8 +70,7 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
     if (error == FNERR_BUFFERTOOSMALL) {
       TellTooLong();
     } else if (error != 0) {
-      rt::MsgBox(L"無法開啟選擇檔案的對話方塊（錯誤碼 " + std::to_wstring(error) + L"）。",
-                 MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      rt::MsgBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
     }
     return;  // a plain cancel says nothing
   }
@@ -88,7 +84,7 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
 }
 
 void AddTypedAddress(rt::ListBox& list) {
-  std::wstring answer = rt::InputBox(L"請輸入網址", kEntryTitle);
+  std::wstring answer = rt::InputBox(texts::kAddressPrompt, kEntryTitle);
   if (answer.empty()) return;
   Append(list, CheckNewItem(std::move(answer), list.ListCount(), false, rt::ShortPath));
 }

@@ -7,6 +7,7 @@
 #include "runtime/message_box_win.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
+#include "runtime/texts.h"
 
 namespace items {
 
@@ -41,17 +42,15 @@ class ListFiller final : public StoredItemSink {
 // The warning's words for a reading that stopped early, after the file's
 // name.
 std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
-  const std::wstring line = std::to_wstring(*reading.stopped_at_line);
   switch (reading.cause) {
     case StopCause::kNotOpened:
-      return L"無法開啟，沒有載入任何項目。\n\n" + reading.reason;
+      return texts::StoreNotOpened(reading.reason);
     case StopCause::kItemRefused:
-      return L"從第 " + line + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
-             reading.reason;
+      return texts::StoreItemRefused(*reading.stopped_at_line, reading.reason);
     case StopCause::kUnreadableRecord:
       break;
   }
-  return L"從第 " + line + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
+  return texts::StoreUnreadable(*reading.stopped_at_line);
 }
 
 }  // namespace
@@ -69,19 +68,15 @@ void ReportStoreLoad(const StoreReading& reading) {
   if (!reading.stopped_at_line && !reading.from_leftover_temp) return;
   const std::wstring folder = rt::App::Path();
   const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  std::wstring text;
-  std::wstring file_read = L"原來的檔案";
-  if (reading.from_leftover_temp) {
-    text = L"找不到清單檔 " + store + L"，清單是從上次沒有完成的儲存所留下的 " +
-           rt::InProgramFolder(folder, kStoreTempFileName) + L" 載入的。\n\n";
-    file_read = L"這個檔案";
-    if (reading.stopped_at_line) text += file_read + WhereAndWhyItStopped(reading) + L"\n\n";
-  } else {
-    text = L"清單檔 " + store + L" " + WhereAndWhyItStopped(reading) + L"\n\n";
-  }
-  text += L"關閉時，" + file_read + L"會保留為 " +
-          rt::InProgramFolder(folder, kStoreBackupFileName) + L"。";
-  rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
+  const std::wstring backup = rt::InProgramFolder(folder, kStoreBackupFileName);
+  const std::wstring where_and_why =
+      reading.stopped_at_line ? WhereAndWhyItStopped(reading) : std::wstring();
+  const std::wstring text =
+      reading.from_leftover_temp
+          ? texts::LeftoverLoadWarning(store, rt::InProgramFolder(folder, kStoreTempFileName),
+                                       where_and_why, backup)
+          : texts::StoreLoadWarning(store, where_and_why, backup);
+  rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
 void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
@@ -93,7 +88,7 @@ void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
   try {
     SaveStoreBytes(rt::App::Path(), std::move(bytes), backup == StoreBackup::kKeepOldFile);
   } catch (const rt::RunError& error) {
-    rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
+    rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

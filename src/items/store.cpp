@@ -10,6 +10,7 @@
 #include "runtime/program_folder.h"
 #include "runtime/record_line.h"
 #include "runtime/run_error.h"
+#include "runtime/texts.h"
 
 namespace items {
 
@@ -209,7 +210,7 @@ void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool 
     // A replace that failed halfway can leave the old store gone; the
     // temporary file then holds the only copy of the list and must stay.
     if (temp_is_new && (!had_store || rt::FileExists(path))) RemoveQuietly(temp_path);
-    throw rt::RunError{error.number, L"清單沒有儲存到 " + path + L"。\n\n" + error.description};
+    throw rt::RunError{error.number, texts::StoreNotSaved(path, error.description)};
   }
 }
 

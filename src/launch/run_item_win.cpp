@@ -18,6 +18,7 @@
 #include "runtime/run_error.h"
 #include "runtime/short_path_win.h"
 #include "runtime/system_error_win.h"
+#include "runtime/texts.h"
 
 namespace launch {
 
@@ -44,8 +45,8 @@ void ShellStart(const std::wstring& item_text, const std::string& file, HWND own
   start.nShow = SW_SHOWNORMAL;
   if (rt::shell32::ShellExecuteExA(&start)) return;
   const DWORD error = ShellStartError(GetLastError(), reinterpret_cast<intptr_t>(start.hInstApp));
-  rt::MsgBox(L"無法啟動 " + item_text + L"\r\n" + rt::SystemErrorText(error),
-             MB_OK | MB_ICONEXCLAMATION, L"Tavimo");
+  rt::MsgBox(texts::CannotStart(item_text, rt::SystemErrorText(error)), MB_OK | MB_ICONEXCLAMATION,
+             texts::kProgramName);
 }
 
 // The program the shell would open the file with, or nothing.
@@ -106,16 +107,14 @@ int32_t StartInBrowser(const std::wstring& address, int32_t window_style) {
   try {
     probe.emplace();
   } catch (const rt::RunError& error) {
-    rt::MsgBox(L"Could not open " + address +
-                   L"\r\nThe browser lookup file could not be written: " + error.description,
-               MB_OK | MB_ICONEXCLAMATION, L"Browser Not Found");
+    rt::MsgBox(texts::BrowserProbeNotWritten(address, error.description),
+               MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
     return 0;
   }
   const std::optional<std::wstring> browser =
       LookUpProgram(PathForAnsiCall(probe->Path(), rt::ShortPath), nullptr);
   if (!browser) {
-    rt::MsgBox(L"Could not find associated Browser", MB_OK | MB_ICONEXCLAMATION,
-               L"Browser Not Found");
+    rt::MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
     return 0;
   }
   return rt::Shell(ProgramWithArgument(*browser, address), window_style);
@@ -129,8 +128,8 @@ int32_t StartInAssociatedProgram(const std::wstring& item_text, int32_t window_s
   const std::optional<std::wstring> program =
       LookUpProgram(rt::ToAnsi(place.file_name), rt::ToAnsi(place.folder).c_str());
   if (!program) {
-    rt::MsgBox(L"Could not find associated program\r\n" + item_text, MB_OK | MB_ICONEXCLAMATION,
-               L"Program Not Found");
+    rt::MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
+               texts::kProgramNotFoundTitle);
     return 0;
   }
   return rt::Shell(ProgramWithArgument(*program, item_text), window_style);

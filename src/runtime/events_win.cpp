@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/message_box_win.h"
+#include "runtime/texts.h"
 
 namespace rt {
 
@@ -20,9 +21,8 @@ void Deliver(MSG& message) {
 }  // namespace
 
 void ReportUnhandledError(const RunError& error) {
-  const std::wstring prompt =
-      L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description;
-  MsgBox(prompt, MB_OK | MB_ICONERROR, L"Tavimo");
+  MsgBox(texts::RunTimeError(error.number, error.description), MB_OK | MB_ICONERROR,
+         texts::kProgramName);
 }
 
 void DoEvents() {

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "runtime/message_box_win.h"
+#include "runtime/texts.h"
 
 namespace rt {
 
@@ -113,8 +114,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 std::wstring InputBox(std::wstring_view prompt, std::wstring_view title) {
   DialogTemplate dialog(L"MS Shell Dlg", 8, 240, 84);
   dialog.AddControl(kStatic, SS_LEFT, 7, 7, 170, 44, kPromptId, L"");
-  dialog.AddControl(kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 184, 7, 50, 14, IDOK, L"OK");
-  dialog.AddControl(kButton, BS_PUSHBUTTON | WS_TABSTOP, 184, 25, 50, 14, IDCANCEL, L"Cancel");
+  dialog.AddControl(kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 184, 7, 50, 14, IDOK, texts::kOk);
+  dialog.AddControl(kButton, BS_PUSHBUTTON | WS_TABSTOP, 184, 25, 50, 14, IDCANCEL, texts::kCancel);
   dialog.AddControl(kEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 62, 226, 13, kAnswerId, L"");
   InputBoxState state{std::wstring(prompt), std::wstring(title), {}};
   const INT_PTR result =

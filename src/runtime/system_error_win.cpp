@@ -1,5 +1,7 @@
 #include "runtime/system_error_win.h"
 
+#include "runtime/texts.h"
+
 namespace rt {
 
 std::wstring SystemErrorText(DWORD code) {
@@ -12,7 +14,7 @@ std::wstring SystemErrorText(DWORD code) {
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
     text.pop_back();
   }
-  if (text.empty()) text = L"Windows error " + std::to_wstring(code);
+  if (text.empty()) text = texts::WindowsError(code);
   return text;
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/ansi.h"
 #include "runtime/run_error.h"
 #include "runtime/system_error_win.h"
+#include "runtime/texts.h"
 
 namespace rt {
 
@@ -28,8 +29,7 @@ HMODULE SystemLibrary::Module() {
     module_ = LoadFromSystemFolder(file_name_);
     if (!module_) {
       const DWORD error = GetLastError();
-      Raise(kFileNotFound,
-            L"Cannot load " + std::wstring(file_name_) + L": " + SystemErrorText(error));
+      Raise(kFileNotFound, texts::CannotLoadDll(file_name_, SystemErrorText(error)));
     }
   }
   return module_;
@@ -38,8 +38,7 @@ HMODULE SystemLibrary::Module() {
 FARPROC SystemLibrary::Address(const char* function_name) {
   const FARPROC address = GetProcAddress(Module(), function_name);
   if (!address) {
-    Raise(kDllEntryPointNotFound,
-          L"Cannot find " + FromAnsi(function_name) + L" in " + std::wstring(file_name_));
+    Raise(kDllEntryPointNotFound, texts::FunctionNotInDll(FromAnsi(function_name), file_name_));
   }
   return address;
 }

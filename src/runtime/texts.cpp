@@ -1,0 +1,81 @@
+#include "runtime/texts.h"
+
+namespace texts {
+
+std::wstring ListFull(int most_items) {
+  return L"清單已滿：最多只能有 " + std::to_wstring(most_items) + L" 個項目。";
+}
+
+std::wstring NotStorable(const std::wstring& item) {
+  return L"無法加入這個項目：其中有系統字碼頁無法儲存的字元。\n\n" + item;
+}
+
+std::wstring PathTooLong(size_t most_bytes) {
+  return L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(most_bytes) + L" 個位元組）。";
+}
+
+std::wstring DialogFailed(unsigned long error_code) {
+  return L"無法開啟選擇檔案的對話方塊（錯誤碼 " + std::to_wstring(error_code) + L"）。";
+}
+
+std::wstring BrowserProbeNotWritten(const std::wstring& address, const std::wstring& reason) {
+  return L"Could not open " + address + L"\r\nThe browser lookup file could not be written: " +
+         reason;
+}
+
+std::wstring NoAssociatedProgram(const std::wstring& item) {
+  return L"Could not find associated program\r\n" + item;
+}
+
+std::wstring CannotStart(const std::wstring& item, const std::wstring& reason) {
+  return L"無法啟動 " + item + L"\r\n" + reason;
+}
+
+std::wstring StoreNotOpened(const std::wstring& reason) {
+  return L"無法開啟，沒有載入任何項目。\n\n" + reason;
+}
+
+std::wstring StoreItemRefused(int line, const std::wstring& reason) {
+  return L"從第 " + std::to_wstring(line) + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
+         reason;
+}
+
+std::wstring StoreUnreadable(int line) {
+  return L"從第 " + std::to_wstring(line) + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
+}
+
+std::wstring StoreLoadWarning(const std::wstring& store, const std::wstring& where_and_why,
+                              const std::wstring& backup) {
+  return L"清單檔 " + store + L" " + where_and_why + L"\n\n關閉時，原來的檔案會保留為 " + backup +
+         L"。";
+}
+
+std::wstring LeftoverLoadWarning(const std::wstring& store, const std::wstring& leftover,
+                                 const std::wstring& where_and_why, const std::wstring& backup) {
+  std::wstring text = L"找不到清單檔 " + store + L"，清單是從上次沒有完成的儲存所留下的 " +
+                      leftover + L" 載入的。\n\n";
+  if (!where_and_why.empty()) text += L"這個檔案" + where_and_why + L"\n\n";
+  return text + L"關閉時，這個檔案會保留為 " + backup + L"。";
+}
+
+std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason) {
+  return L"清單沒有儲存到 " + store + L"。\n\n" + reason;
+}
+
+std::wstring RunTimeError(int number, const std::wstring& description) {
+  return L"Run-time error '" + std::to_wstring(number) + L"':\n\n" + description;
+}
+
+std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason) {
+  return L"Cannot load " + dll + L": " + reason;
+}
+
+std::wstring FunctionNotInDll(const std::wstring& function, const std::wstring& dll) {
+  return L"Cannot find " + function + L" in " + dll;
+}
+
+std::wstring WindowsError(unsigned long error_code) {
+  return L"Windows error " + std::to_wstring(error_code);
+}
+
+}  // namespace texts

@@ -1,0 +1,56 @@
+// Every caption and message the program shows, in one place: Traditional
+// Chinese, apart from the English of the web route's and the run-time
+// error's boxes. Texts that carry values are functions of them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace texts {
+
+// The window and its buttons.
+inline constexpr wchar_t kProgramName[] = L"Tavimo";
+inline constexpr wchar_t kAddItem[] = L"增加項目";
+inline constexpr wchar_t kRemoveItem[] = L"移除項目";
+inline constexpr wchar_t kRunInOrder[] = L"順序執行";
+inline constexpr wchar_t kAddAddress[] = L"加入網址";
+
+// Adding items: the open-file dialog, the input box and their boxes.
+inline constexpr wchar_t kEntryTitle[] = L"加入項目";
+inline constexpr wchar_t kFileTypeName[] = L"加入的檔案 (*.*)";
+inline constexpr wchar_t kAddressPrompt[] = L"請輸入網址";
+inline constexpr wchar_t kOk[] = L"OK";
+inline constexpr wchar_t kCancel[] = L"Cancel";
+std::wstring ListFull(int most_items);
+std::wstring NotStorable(const std::wstring& item);
+std::wstring PathTooLong(size_t most_bytes);
+std::wstring DialogFailed(unsigned long error_code);
+
+// Starting items.
+inline constexpr wchar_t kBrowserNotFoundTitle[] = L"Browser Not Found";
+inline constexpr wchar_t kNoBrowser[] = L"Could not find associated Browser";
+inline constexpr wchar_t kProgramNotFoundTitle[] = L"Program Not Found";
+std::wstring BrowserProbeNotWritten(const std::wstring& address, const std::wstring& reason);
+std::wstring NoAssociatedProgram(const std::wstring& item);
+std::wstring CannotStart(const std::wstring& item, const std::wstring& reason);
+
+// The store file. The load warning names the file, says where and why its
+// reading stopped, and which file a save keeps as the backup.
+std::wstring StoreNotOpened(const std::wstring& reason);
+std::wstring StoreItemRefused(int line, const std::wstring& reason);
+std::wstring StoreUnreadable(int line);
+std::wstring StoreLoadWarning(const std::wstring& store, const std::wstring& where_and_why,
+                              const std::wstring& backup);
+// Loaded from the temporary file a failed save left; `where_and_why` is ""
+// when it was read to its end.
+std::wstring LeftoverLoadWarning(const std::wstring& store, const std::wstring& leftover,
+                                 const std::wstring& where_and_why, const std::wstring& backup);
+std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason);
+
+// Failures the program did not foresee.
+std::wstring RunTimeError(int number, const std::wstring& description);
+std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason);
+std::wstring FunctionNotInDll(const std::wstring& function, const std::wstring& dll);
+std::wstring WindowsError(unsigned long error_code);
+
+}  // namespace texts
