@@ -1,8 +1,8 @@
 #include "app/form1.h"
 
+#include "app/entry_win.h"
+#include "app/list_store_win.h"
 #include "app/resource.h"
-#include "items/entry_win.h"
-#include "items/list_store_win.h"
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
@@ -122,15 +122,15 @@ void Form1::Unload() {
 
 void Form1::Form_Load() {
   PlaceInBand(hWnd(), HWND_TOPMOST);
-  const items::StoreReading reading = items::LoadStoreIntoList(Lst);
+  const items::StoreReading reading = app::LoadStoreIntoList(Lst);
   // Recorded before the warning shows: a close or the end of the session
   // while it is up saves the list, and that save must keep the file.
-  store_backup_ = items::BackupAfter(reading);
-  items::ReportStoreLoad(reading);
+  store_backup_ = app::BackupAfter(reading);
+  app::ReportStoreLoad(reading);
 }
 
 void Form1::Form_Unload() {
-  items::SaveListToStore(Lst, store_backup_);
+  app::SaveListToStore(Lst, store_backup_);
   PlaceInBand(hWnd(), HWND_NOTOPMOST);
 }
 
@@ -154,14 +154,14 @@ void Form1::Lst_Click() {
   SendMessageA(Lst.hWnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
-void Form1::CAdd_Click() { items::AddFromOpenFileDialog(hWnd(), Lst); }
+void Form1::CAdd_Click() { app::AddFromOpenFileDialog(hWnd(), Lst); }
 
-void Form1::CDel_Click() { items::RemoveCurrentItem(Lst); }
+void Form1::CDel_Click() { app::RemoveCurrentItem(Lst); }
 
-void Form1::CWeb_Click() { items::AddTypedAddress(Lst); }
+void Form1::CWeb_Click() { app::AddTypedAddress(Lst); }
 
 void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
-  items::AddDroppedFile(Lst, files);
+  app::AddDroppedFile(Lst, files);
 }
 
 void Form1::CExe_Click() { run_in_order_.Run(*this); }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/layout.h"
-#include "items/list_store_win.h"
+#include "app/list_store_win.h"
 #include "launch/run_in_order.h"
 #include "runtime/command_button_win.h"
 #include "runtime/drop_target_win.h"
@@ -70,6 +70,6 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   rt::FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
-  items::StoreBackup store_backup_ = items::StoreBackup::kNotNeeded;
+  app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
   bool unloaded_ = false;
 };

@@ -36,8 +36,8 @@ std::wstring StoreNotOpened(const std::wstring& reason) {
 }
 
 std::wstring StoreItemRefused(int line, const std::wstring& reason) {
-  return L"從第 " + std::to_wstring(line) + L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" +
-         reason;
+  return L"從第 " + std::to_wstring(line) +
+         L" 行起無法加入清單，那一行和之後的項目都沒有載入。\n\n" + reason;
 }
 
 std::wstring StoreUnreadable(int line) {

@@ -1,4 +1,4 @@
-#include "items/list_store_win.h"
+#include "app/list_store_win.h"
 
 #include <string>
 
@@ -9,13 +9,16 @@
 #include "runtime/run_error.h"
 #include "runtime/texts.h"
 
-namespace items {
+namespace app {
 
 namespace {
 
+using items::StopCause;
+using items::StoreReading;
+
 // Appends the items to the list as the store file is read. Filling a long
 // list is quick only with drawing off and room made first.
-class ListFiller final : public StoredItemSink {
+class ListFiller final : public items::StoredItemSink {
  public:
   explicit ListFiller(rt::ListBox& list) : list_(list), next_index_(list.ListCount()) {
     list_.SetRedraw(false);
@@ -57,7 +60,7 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
 
 StoreReading LoadStoreIntoList(rt::ListBox& list) {
   ListFiller filler(list);
-  return ReadItemStore(rt::App::Path(), filler);
+  return items::ReadItemStore(rt::App::Path(), filler);
 }
 
 StoreBackup BackupAfter(const StoreReading& reading) {
@@ -67,15 +70,15 @@ StoreBackup BackupAfter(const StoreReading& reading) {
 void ReportStoreLoad(const StoreReading& reading) {
   if (!reading.stopped_at_line && !reading.from_leftover_temp) return;
   const std::wstring folder = rt::App::Path();
-  const std::wstring store = rt::InProgramFolder(folder, kStoreFileName);
-  const std::wstring backup = rt::InProgramFolder(folder, kStoreBackupFileName);
+  const std::wstring store = rt::InProgramFolder(folder, items::kStoreFileName);
+  const std::wstring backup = rt::InProgramFolder(folder, items::kStoreBackupFileName);
   const std::wstring where_and_why =
       reading.stopped_at_line ? WhereAndWhyItStopped(reading) : std::wstring();
-  const std::wstring text =
-      reading.from_leftover_temp
-          ? texts::LeftoverLoadWarning(store, rt::InProgramFolder(folder, kStoreTempFileName),
-                                       where_and_why, backup)
-          : texts::StoreLoadWarning(store, where_and_why, backup);
+  const std::wstring text = reading.from_leftover_temp
+                                ? texts::LeftoverLoadWarning(
+                                      store, rt::InProgramFolder(folder, items::kStoreTempFileName),
+                                      where_and_why, backup)
+                                : texts::StoreLoadWarning(store, where_and_why, backup);
   rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
@@ -84,12 +87,12 @@ void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
   // held a second time as items.
   std::string bytes;
   const int count = list.ListCount();
-  for (int i = 0; i < count; ++i) AppendStoredItem(bytes, list.List(i), list.Selected(i));
+  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
   try {
-    SaveStoreBytes(rt::App::Path(), std::move(bytes), backup == StoreBackup::kKeepOldFile);
+    items::SaveStoreBytes(rt::App::Path(), std::move(bytes), backup == StoreBackup::kKeepOldFile);
   } catch (const rt::RunError& error) {
     rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 
-}  // namespace items
+}  // namespace app

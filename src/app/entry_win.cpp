@@ -1,4 +1,4 @@
-#include "items/entry_win.h"
+#include "app/entry_win.h"
 
 #include <cderr.h>
 
@@ -12,9 +12,14 @@
 #include "runtime/short_path_win.h"
 #include "runtime/texts.h"
 
-namespace items {
+namespace app {
 
 namespace {
+
+using items::CheckNewItem;
+using items::kMaxItems;
+using items::NewItem;
+using items::NewItemVerdict;
 
 using texts::kEntryTitle;
 // The longest path the dialog adds, in bytes of the system code page.
@@ -100,4 +105,4 @@ void RemoveCurrentItem(rt::ListBox& list) {
   list.RemoveItem(current);
 }
 
-}  // namespace items
+}  // namespace app

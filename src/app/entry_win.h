@@ -8,7 +8,7 @@
 
 #include "runtime/list_box_win.h"
 
-namespace items {
+namespace app {
 
 // Appends the file chosen in the open-file dialog; a cancel adds nothing.
 void AddFromOpenFileDialog(HWND owner, rt::ListBox& list);
@@ -23,4 +23,4 @@ void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files);
 // Removes the current item; with none current it does nothing.
 void RemoveCurrentItem(rt::ListBox& list);
 
-}  // namespace items
+}  // namespace app
