@@ -8,7 +8,7 @@
 #include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
-#include "runtime/test_temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace items {
 
@@ -156,7 +156,7 @@ TEST(StoreParse, AtMost32768ItemsLoad) {
 
 class StoreFileTest : public ::testing::Test {
  protected:
-  rt::test::TempFolder folder_;
+  test::TempFolder folder_;
 };
 
 TEST_F(StoreFileTest, MissingFileIsAnEmptyListWithNoStop) {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "runtime/run_error.h"
-#include "runtime/test_temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace rt {
 namespace {
