@@ -110,7 +110,7 @@ std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_l
 
 void WriteBytes(const std::wstring& path, std::string bytes) {
   const int number = rt::FreeFile();
-  rt::Open(path, rt::OpenMode::kOutput, number);
+  rt::OpenForOutput(path, number);
   const CloseOnExit close_on_failure(number);
   rt::WriteRecordLines(number, std::move(bytes));
   rt::Close(number);
