@@ -93,10 +93,10 @@ bool IsMissing(const rt::RunError& error) {
   return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
 }
 
-// The store file's bytes, read whole, as Input # reads it, and counted for
-// room before parsing. Where there is no store file but a temporary file,
-// a save failed halfway and left the only copy of the list there: its
-// bytes, and `from_leftover_temp` set.
+// The store file's bytes, read whole and counted for room before parsing.
+// Where there is no store file but a temporary file, a save failed halfway
+// and left the only copy of the list there: its bytes, and
+// `from_leftover_temp` set.
 std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_leftover_temp) {
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
   try {
