@@ -20,10 +20,6 @@ namespace {
 // the item at index 32767.
 constexpr size_t kMostLoadedItems = 32768;
 
-// Bytes a record line adds to its text: two quotes, the comma, the longer
-// flag and CR LF.
-constexpr size_t kRecordLineOverhead = 2 + 1 + 7 + 2;
-
 // What Notepad writes at the start of a file it saves as UTF-8.
 constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
 
@@ -44,19 +40,6 @@ class CloseOnExit {
 
  private:
   int number_;
-};
-
-// Keeps the items it takes, for LoadItemStore and ParseItemStore.
-class KeepItems final : public StoredItemSink {
- public:
-  explicit KeepItems(std::vector<StoredItem>& items) : items_(items) {}
-  void Expect(size_t most_items, size_t) override { items_.reserve(most_items); }
-  void Take(const std::wstring& text, bool selected) override {
-    items_.push_back({text, selected});
-  }
-
- private:
-  std::vector<StoredItem>& items_;
 };
 
 // A record's text from the file: in the system code page, or in UTF-8 in a
@@ -111,10 +94,10 @@ bool IsMissing(const rt::RunError& error) {
   return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
 }
 
-// The store file's bytes, read whole, as Input # reads it, and counted for
-// room before parsing. Where there is no store file but a temporary file,
-// a save failed halfway and left the only copy of the list there: its
-// bytes, and `from_leftover_temp` set.
+// The store file's bytes, read whole and counted for room before parsing.
+// Where there is no store file but a temporary file, a save failed halfway
+// and left the only copy of the list there: its bytes, and
+// `from_leftover_temp` set.
 std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_leftover_temp) {
   const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
   try {
@@ -128,7 +111,7 @@ std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_l
 
 void WriteBytes(const std::wstring& path, std::string bytes) {
   const int number = rt::FreeFile();
-  rt::Open(path, rt::OpenMode::kOutput, number);
+  rt::OpenForOutput(path, number);
   const CloseOnExit close_on_failure(number);
   rt::WriteRecordLines(number, std::move(bytes));
   rt::Close(number);
@@ -142,20 +125,6 @@ void RemoveQuietly(const std::wstring& path) {
 }
 
 }  // namespace
-
-StoreLoad LoadItemStore(const std::wstring& program_folder) {
-  StoreLoad load;
-  KeepItems keep(load.items);
-  load.reading = ReadItemStore(program_folder, keep);
-  return load;
-}
-
-StoreLoad ParseItemStore(std::string_view bytes) {
-  StoreLoad load;
-  KeepItems keep(load.items);
-  load.reading = ReadItems(bytes, keep);
-  return load;
-}
 
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
   bool from_leftover_temp = false;
@@ -174,22 +143,8 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
   return reading;
 }
 
-std::string FormatItemStore(const std::vector<StoredItem>& items) {
-  size_t size = 0;
-  for (const StoredItem& item : items) size += item.text.size() + kRecordLineOverhead;
-  std::string bytes;
-  bytes.reserve(size);
-  for (const StoredItem& item : items) AppendStoredItem(bytes, item.text, item.selected);
-  return bytes;
-}
-
 void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected) {
   rt::AppendRecordLine(bytes, {rt::StringField(rt::ToAnsi(text)), rt::BooleanField(selected)});
-}
-
-void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
-                   bool keep_backup) {
-  SaveStoreBytes(program_folder, FormatItemStore(items), keep_backup);
 }
 
 void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {

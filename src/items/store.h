@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace items {
 
@@ -15,15 +14,6 @@ inline constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
 inline constexpr wchar_t kStoreBackupFileName[] = L"exefiles.dat.bak";
 // Where a save writes the new list before it takes the store file's place.
 inline constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
-
-struct StoredItem {
-  std::wstring text;
-  bool selected;
-};
-
-inline bool operator==(const StoredItem& a, const StoredItem& b) {
-  return a.text == b.text && a.selected == b.selected;
-}
 
 // Why a reading of the store stopped before the end of the file.
 enum class StopCause {
@@ -52,24 +42,6 @@ struct StoreReading {
   bool from_leftover_temp = false;
 };
 
-struct StoreLoad {
-  std::vector<StoredItem> items;
-  StoreReading reading;
-};
-
-// Reads the store file in `program_folder`. Never throws for what the file
-// holds: it gives back the items before the first record it cannot take (a
-// line it cannot read, a text invalid in the code page, the item past
-// 32768) and where it stopped. A missing file is an empty list, unless a
-// save that failed halfway left the list in the temporary file: then that
-// file is read. A file that begins with the UTF-8 signature, as Notepad
-// saves it, is read as UTF-8; there a text that the system code page cannot
-// hold is a record it cannot take, since the save would change it.
-StoreLoad LoadItemStore(const std::wstring& program_folder);
-
-// The same reading of the store file's bytes, without the file.
-StoreLoad ParseItemStore(std::string_view bytes);
-
 // Takes the items of a store file one at a time, in file order, as they are
 // read, so that a long list is never held twice.
 class StoredItemSink {
@@ -83,35 +55,36 @@ class StoredItemSink {
   ~StoredItemSink() = default;
 };
 
-// LoadItemStore handing the items to `sink` instead of keeping them; gives
-// back how the reading went. An error the sink throws (a RunError or
-// std::bad_alloc) stops the reading at the line of the item it was given,
-// as an unreadable record does, so that every early stop is reported and
-// keeps the file.
+// Reads the store file in `program_folder`, handing its items to `sink`;
+// gives back how the reading went. Never throws for what the file holds: it
+// hands over the items before the first record it cannot take (a line it
+// cannot read, a text invalid in the code page, the item past 32768) and
+// says where it stopped. A missing file is an empty list, unless a save
+// that failed halfway left the list in the temporary file: then that file
+// is read. A file that begins with the UTF-8 signature, as Notepad saves it,
+// is read as UTF-8; there a text that the system code page cannot hold is a
+// record it cannot take, since the save would change it. An error the sink
+// throws (a RunError or std::bad_alloc) stops the reading at the line of
+// the item it was given, as an unreadable record does, so that every early
+// stop is reported and keeps the file.
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
 
-// The store file's bytes for `items`.
-std::string FormatItemStore(const std::vector<StoredItem>& items);
-
-// Appends one item's record line to a store file's bytes, as FormatItemStore
-// writes it.
+// Appends one item's record line to a store file's bytes: the store file
+// for a list is its items' lines in list order.
 void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected);
 
-// Rewrites the store file in `program_folder` from `items`. The new bytes go
-// to a temporary file first, which then takes the store file's place in one
-// step; with `keep_backup` the old store file is first copied to
-// kStoreBackupFileName. A temporary file found where there is no store file
-// holds the only copy of a list (see LoadItemStore): it becomes the backup
-// before anything is written. On failure the old store file is left as it
-// was, the temporary file is gone (a leftover that could not become the
-// backup stays), and a RunError whose description tells the user which
-// file was not written and the system's reason is thrown.
-// (Should the system's replace fail halfway and take the old file with it,
-// the temporary file stays: it then holds the only copy of the list.)
-void SaveItemStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
-                   bool keep_backup);
-
-// SaveItemStore for the bytes of the store file, made with AppendStoredItem.
+// Rewrites the store file in `program_folder` with `bytes`, made with
+// AppendStoredItem. The new bytes go to a temporary file first, which then
+// takes the store file's place in one step; with `keep_backup` the old store
+// file is first copied to kStoreBackupFileName. A temporary file found where
+// there is no store file holds the only copy of a list (see ReadItemStore):
+// it becomes the backup before anything is written. On failure the old
+// store file is left as it was, the temporary file is gone (a leftover that
+// could not become the backup stays), and a RunError whose description
+// tells the user which file was not written and the system's reason is
+// thrown. (Should the system's replace fail halfway and take the old file
+// with it, the temporary file stays: it then holds the only copy of the
+// list.)
 void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup);
 
 }  // namespace items

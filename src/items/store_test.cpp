@@ -8,17 +8,25 @@
 #include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
-#include "runtime/test_temp_folder.h"
+#include "support/stored_items.h"
+#include "support/temp_folder.h"
 
-namespace items {
+namespace test {
 
 void PrintTo(const StoredItem& item, std::ostream* out) {
   *out << '{' << ::testing::PrintToString(item.text) << ", " << item.selected << '}';
 }
 
+}  // namespace test
+
+namespace items {
 namespace {
 
-using Items = std::vector<StoredItem>;
+using Items = std::vector<test::StoredItem>;
+using test::ReadStore;
+using test::SaveStore;
+using test::StoreBytes;
+using test::StoreRead;
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
@@ -35,120 +43,126 @@ TEST(StorePath, JoinsTheProgramFolderWithExactlyOneBackslash) {
 }
 
 TEST(StoreFormat, OneQuotedRecordLinePerItemInListOrder) {
-  EXPECT_EQ(FormatItemStore({{L"C:\\Tools\\a.exe", true}, {L"http://x/?q=1,2", false}}),
+  EXPECT_EQ(StoreBytes({{L"C:\\Tools\\a.exe", true}, {L"http://x/?q=1,2", false}}),
             "\"C:\\Tools\\a.exe\",#TRUE#\r\n\"http://x/?q=1,2\",#FALSE#\r\n");
 }
 
-TEST(StoreFormat, EmptyListIsZeroBytes) { EXPECT_EQ(FormatItemStore({}), ""); }
+TEST(StoreFormat, EmptyListIsZeroBytes) { EXPECT_EQ(StoreBytes({}), ""); }
 
 TEST(StoreFormat, TextGoesOutInTheSystemCodePage) {
   // On Linux the stand-in code page is UTF-8.
-  EXPECT_EQ(FormatItemStore({{L"\u9806\u5e8f.exe", false}}),
+  EXPECT_EQ(StoreBytes({{L"\u9806\u5e8f.exe", false}}),
             "\"\xe9\xa0\x86\xe5\xba\x8f.exe\",#FALSE#\r\n");
 }
 
-TEST(StoreParse, EmptyFileIsAnEmptyListWithNoStop) {
-  const StoreLoad load = ParseItemStore("");
+// Reads bytes put in a fresh folder as its store file.
+class StoreParse : public ::testing::Test {
+ protected:
+  StoreRead Read(std::string_view bytes) { return test::ReadStoreBytes(folder_, bytes); }
+
+  test::TempFolder folder_;
+};
+
+TEST_F(StoreParse, EmptyFileIsAnEmptyListWithNoStop) {
+  const StoreRead load = Read("");
   EXPECT_TRUE(load.items.empty());
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, LineEndsOfEveryKindAndNoFinalLineEnd) {
+TEST_F(StoreParse, LineEndsOfEveryKindAndNoFinalLineEnd) {
   const Items expected{{L"a", true}, {L"b", false}, {L"c", true}};
   for (const char* bytes : {"\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",#TRUE#\r\n",
                             "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",#TRUE#",
                             "\"a\",#TRUE#\n\"b\",#FALSE#\n\"c\",#TRUE#\n",
                             "\"a\",#TRUE#\r\"b\",#FALSE#\n\"c\",#TRUE#"}) {
-    const StoreLoad load = ParseItemStore(bytes);
+    const StoreRead load = Read(bytes);
     EXPECT_EQ(load.items, expected) << bytes;
     EXPECT_EQ(load.reading.stopped_at_line, std::nullopt) << bytes;
   }
 }
 
-TEST(StoreParse, BlankLinesAtTheEndAreNoStop) {
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n  \r\n\t\n");
+TEST_F(StoreParse, BlankLinesAtTheEndAreNoStop) {
+  const StoreRead load = Read("\"a\",#TRUE#\r\n\r\n  \r\n\t\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, WhatAnEditorLeavesAroundTheRecordsChangesNoItem) {
+TEST_F(StoreParse, WhatAnEditorLeavesAroundTheRecordsChangesNoItem) {
   for (const char* bytes : {"\"a\",#TRUE#\r\n\r\n\"b\",#FALSE#\r\n",  // blank line between
                             "\"a\" , #TRUE#\r\n\"b\",\t#FALSE#\r\n",  // blanks round the comma
                             "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\x1a",  // final Ctrl-Z
                             "\r\n \r\n\"a\",#TRUE#\n\n\"b\",#FALSE#\x1a"}) {  // all at once
-    const StoreLoad load = ParseItemStore(bytes);
+    const StoreRead load = Read(bytes);
     EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}})) << bytes;
     EXPECT_EQ(load.reading.stopped_at_line, std::nullopt) << bytes;
   }
 }
 
-TEST(StoreParse, FileWithTheUtf8SignatureLoadsItsItemsExactly) {
-  const StoreLoad load =
-      ParseItemStore("\xEF\xBB\xBF\"C:\\a.exe\",#TRUE#\r\n\"C:\\\xe5\xb7\xa5.exe\",#FALSE#\r\n");
+TEST_F(StoreParse, FileWithTheUtf8SignatureLoadsItsItemsExactly) {
+  const StoreRead load =
+      Read("\xEF\xBB\xBF\"C:\\a.exe\",#TRUE#\r\n\"C:\\\xe5\xb7\xa5.exe\",#FALSE#\r\n");
   EXPECT_EQ(load.items, (Items{{L"C:\\a.exe", true}, {L"C:\\\u5de5.exe", false}}));
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, StopAfterBlankLinesNamesTheLineOfTheRecord) {
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\r\n\r\n\"b\",yes\r\n");
+TEST_F(StoreParse, StopAfterBlankLinesNamesTheLineOfTheRecord) {
+  const StoreRead load = Read("\"a\",#TRUE#\r\n\r\n\r\n\"b\",yes\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
   EXPECT_EQ(load.reading.stopped_at_line, 4);
 }
 
-TEST(StoreParse, BadThirdRecordKeepsTheFirstTwoAndStopsAtLineThree) {
-  const StoreLoad load =
-      ParseItemStore("\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",yes\r\n\"d\",#TRUE#\r\n");
+TEST_F(StoreParse, BadThirdRecordKeepsTheFirstTwoAndStopsAtLineThree) {
+  const StoreRead load = Read("\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",yes\r\n\"d\",#TRUE#\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
   EXPECT_EQ(load.reading.stopped_at_line, 3);
 }
 
-TEST(StoreParse, FileEndingInsideAQuotedTextOrBeforeTheFlagStops) {
+TEST_F(StoreParse, FileEndingInsideAQuotedTextOrBeforeTheFlagStops) {
   for (const char* bytes : {"\"a\",#TRUE#\r\n\"unfinished", "\"a\",#TRUE#\r\n\"b\"",
                             "\"a\",#TRUE#\r\n\"b\",", "\"a\",#TRUE#\r\n\"b\",#FAL"}) {
-    const StoreLoad load = ParseItemStore(bytes);
+    const StoreRead load = Read(bytes);
     EXPECT_EQ(load.items, (Items{{L"a", true}})) << bytes;
     EXPECT_EQ(load.reading.stopped_at_line, 2) << bytes;
   }
 }
 
-TEST(StoreParse, DoubleQuoteInsideATextLeavesLaterRecordsReadable) {
-  const StoreLoad load =
-      ParseItemStore(FormatItemStore({{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
+TEST_F(StoreParse, DoubleQuoteInsideATextLeavesLaterRecordsReadable) {
+  const StoreRead load = Read(StoreBytes({{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
   EXPECT_EQ(load.items, (Items{{L"http://x/?q=\"a b\"", true}, {L"C:\\b.exe", false}}));
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, FlagInAnyLetterCaseAndTrailingSpaces) {
-  const StoreLoad load = ParseItemStore("\"a\",#true#  \r\n\"b\",#False#\t\r\n");
+TEST_F(StoreParse, FlagInAnyLetterCaseAndTrailingSpaces) {
+  const StoreRead load = Read("\"a\",#true#  \r\n\"b\",#False#\t\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST(StoreParse, NulByteStopsAtItsRecord) {
+TEST_F(StoreParse, NulByteStopsAtItsRecord) {
   using namespace std::string_literals;
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\0c\",#TRUE#\r\n\"d\",#TRUE#\r\n"s);
+  const StoreRead load = Read("\"a\",#TRUE#\r\n\"b\0c\",#TRUE#\r\n\"d\",#TRUE#\r\n"s);
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
   EXPECT_EQ(load.reading.stopped_at_line, 2);
 }
 
-TEST(StoreParse, TextInvalidInTheCodePageStopsAtItsRecord) {
-  const StoreLoad load = ParseItemStore("\"a\",#TRUE#\r\n\"b\xff\",#TRUE#\r\n");
+TEST_F(StoreParse, TextInvalidInTheCodePageStopsAtItsRecord) {
+  const StoreRead load = Read("\"a\",#TRUE#\r\n\"b\xff\",#TRUE#\r\n");
   EXPECT_EQ(load.items, (Items{{L"a", true}}));
   EXPECT_EQ(load.reading.stopped_at_line, 2);
 }
 
-TEST(StoreParse, VeryLongText) {
+TEST_F(StoreParse, VeryLongText) {
   const std::wstring text(1 << 20, L'x');
-  const StoreLoad load = ParseItemStore(FormatItemStore({{text, true}, {L"after", false}}));
+  const StoreRead load = Read(StoreBytes({{text, true}, {L"after", false}}));
   EXPECT_EQ(load.items, (Items{{text, true}, {L"after", false}}));
 }
 
-TEST(StoreParse, AtMost32768ItemsLoad) {
-  const StoreLoad exact = ParseItemStore(ManyRecords(32768));
+TEST_F(StoreParse, AtMost32768ItemsLoad) {
+  const StoreRead exact = Read(ManyRecords(32768));
   EXPECT_EQ(exact.items.size(), 32768u);
   EXPECT_EQ(exact.reading.stopped_at_line, std::nullopt);
 
-  const StoreLoad over = ParseItemStore(ManyRecords(32769));
+  const StoreRead over = Read(ManyRecords(32769));
   ASSERT_EQ(over.items.size(), 32768u);
   EXPECT_EQ(over.items.back().text, L"item 32767");
   EXPECT_EQ(over.reading.stopped_at_line, 32769);
@@ -156,18 +170,18 @@ TEST(StoreParse, AtMost32768ItemsLoad) {
 
 class StoreFileTest : public ::testing::Test {
  protected:
-  rt::test::TempFolder folder_;
+  test::TempFolder folder_;
 };
 
 TEST_F(StoreFileTest, MissingFileIsAnEmptyListWithNoStop) {
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_TRUE(load.items.empty());
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, LoadReadsTheFileAndReportsWhereItStopped) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
   EXPECT_EQ(load.reading.stopped_at_line, 3);
 }
@@ -278,7 +292,7 @@ TEST_F(StoreFileTest, StoreThatCannotBeReadAtAllStopsAtLineOneSayingWhy) {
 
 TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n\"b\",maybe\r\n");
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.reading.stopped_at_line, 2);
   EXPECT_EQ(load.reading.cause, StopCause::kUnreadableRecord);
   EXPECT_EQ(load.reading.reason, L"");
@@ -286,15 +300,15 @@ TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
 
 TEST_F(StoreFileTest, LoadAndSaveLeaveNoFileNumberInUse) {
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\nbad\r\n");
-  EXPECT_EQ(LoadItemStore(folder_.Path()).reading.stopped_at_line, 2);
+  EXPECT_EQ(ReadStore(folder_.Path()).reading.stopped_at_line, 2);
   EXPECT_EQ(rt::FreeFile(), 1);
   folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n");
-  EXPECT_EQ(LoadItemStore(folder_.Path()).reading.stopped_at_line, std::nullopt);
+  EXPECT_EQ(ReadStore(folder_.Path()).reading.stopped_at_line, std::nullopt);
   EXPECT_EQ(rt::FreeFile(), 1);
-  SaveItemStore(folder_.Path(), {{L"b", false}}, false);
+  SaveStore(folder_.Path(), {{L"b", false}}, false);
   EXPECT_EQ(rt::FreeFile(), 1);
   std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
-  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"b", false}}, true), rt::RunError);
+  EXPECT_THROW(SaveStore(folder_.Path(), {{L"b", false}}, true), rt::RunError);
   EXPECT_EQ(rt::FreeFile(), 1);
 }
 
@@ -304,15 +318,15 @@ TEST_F(StoreFileTest, SaveThenLoadGivesBackTheSameItems) {
                     {L"\u6e2c\u8a66 \"q\".lnk", true},
                     {L"", false},
                     {L"  spaced  ", true}};
-  SaveItemStore(folder_.Path(), saved, false);
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  SaveStore(folder_.Path(), saved, false);
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, saved);
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
 TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoTemporaryFile) {
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
-  SaveItemStore(folder_.Path(), {{L"C:\\Tools\\a.exe", true}, {L"b", false}}, false);
+  SaveStore(folder_.Path(), {{L"C:\\Tools\\a.exe", true}, {L"b", false}}, false);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"C:\\Tools\\a.exe\",#TRUE#\r\n\"b\",#FALSE#\r\n");
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
   EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
@@ -320,7 +334,7 @@ TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoTemporaryFile) {
 
 TEST_F(StoreFileTest, SavingAnEmptyListLeavesAZeroByteFile) {
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
-  SaveItemStore(folder_.Path(), {}, false);
+  SaveStore(folder_.Path(), {}, false);
   ASSERT_TRUE(folder_.Exists("exefiles.dat"));
   EXPECT_EQ(std::filesystem::file_size(folder_.Native("exefiles.dat")), 0u);
 }
@@ -329,7 +343,7 @@ TEST_F(StoreFileTest, LeftoverTemporaryFileBesideAStoreIsOverwritten) {
   // A save that ended while writing: the store file still holds the list.
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.tmp", "left over from a crash, longer than the new contents");
-  SaveItemStore(folder_.Path(), {{L"a", true}}, false);
+  SaveStore(folder_.Path(), {{L"a", true}}, false);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
   EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
@@ -339,7 +353,7 @@ TEST_F(StoreFileTest, LeftoverTemporaryFileWithoutAStoreBecomesTheBackup) {
   const std::string leftover = "\"only copy\",#TRUE#\r\n";
   folder_.Write("exefiles.dat.tmp", leftover);
   folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
-  SaveItemStore(folder_.Path(), {{L"a", true}}, false);
+  SaveStore(folder_.Path(), {{L"a", true}}, false);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
   EXPECT_EQ(folder_.Read("exefiles.dat.bak"), leftover);
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
@@ -350,14 +364,14 @@ TEST_F(StoreFileTest, FailedSaveKeepsALeftoverTemporaryFileWithoutAStore) {
   folder_.Write("exefiles.dat.tmp", leftover);
   // A folder where the backup should go: the leftover cannot become it.
   std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
-  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"a", true}}, true), rt::RunError);
+  EXPECT_THROW(SaveStore(folder_.Path(), {{L"a", true}}, true), rt::RunError);
   EXPECT_EQ(folder_.Read("exefiles.dat.tmp"), leftover);
   EXPECT_FALSE(folder_.Exists("exefiles.dat"));
 }
 
 TEST_F(StoreFileTest, WithoutAStoreTheLeftoverTemporaryFileIsRead) {
   folder_.Write("exefiles.dat.tmp", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
   EXPECT_TRUE(load.reading.from_leftover_temp);
   EXPECT_EQ(load.reading.stopped_at_line, 3);
@@ -366,7 +380,7 @@ TEST_F(StoreFileTest, WithoutAStoreTheLeftoverTemporaryFileIsRead) {
 TEST_F(StoreFileTest, StoreIsReadRatherThanALeftoverTemporaryFile) {
   folder_.Write("exefiles.dat", "\"store\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.tmp", "\"leftover\",#TRUE#\r\n");
-  const StoreLoad load = LoadItemStore(folder_.Path());
+  const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, (Items{{L"store", true}}));
   EXPECT_FALSE(load.reading.from_leftover_temp);
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
@@ -375,13 +389,13 @@ TEST_F(StoreFileTest, StoreIsReadRatherThanALeftoverTemporaryFile) {
 TEST_F(StoreFileTest, KeepBackupCopiesTheOldFileReplacingAnOlderBackup) {
   folder_.Write("exefiles.dat", "\"previous\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
-  SaveItemStore(folder_.Path(), {{L"new", false}}, true);
+  SaveStore(folder_.Path(), {{L"new", false}}, true);
   EXPECT_EQ(folder_.Read("exefiles.dat.bak"), "\"previous\",#TRUE#\r\n");
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
 }
 
 TEST_F(StoreFileTest, KeepBackupWithoutAnOldFileWritesNoBackup) {
-  SaveItemStore(folder_.Path(), {{L"new", false}}, true);
+  SaveStore(folder_.Path(), {{L"new", false}}, true);
   EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
 }
@@ -393,7 +407,7 @@ TEST_F(StoreFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   // contents were written to the temporary file.
   std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
   try {
-    SaveItemStore(folder_.Path(), {{L"new", true}}, true);
+    SaveStore(folder_.Path(), {{L"new", true}}, true);
     FAIL() << "the save succeeded";
   } catch (const rt::RunError& error) {
     EXPECT_NE(error.description.find(rt::InProgramFolder(folder_.Path(), kStoreFileName)),
@@ -409,14 +423,14 @@ TEST_F(StoreFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(StoreFileTest, FailedFirstSaveLeavesNoTemporaryFile) {
   // A folder in the store file's place: the new contents cannot take it.
   std::filesystem::create_directory(folder_.Native("exefiles.dat"));
-  EXPECT_THROW(SaveItemStore(folder_.Path(), {{L"new", true}}, false), rt::RunError);
+  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}, false), rt::RunError);
   EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
 }
 
 TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
   const std::wstring missing = folder_.Path() + L"/missing";
   try {
-    SaveItemStore(missing, {{L"a", true}}, false);
+    SaveStore(missing, {{L"a", true}}, false);
     FAIL() << "the save succeeded";
   } catch (const rt::RunError& error) {
     EXPECT_NE(error.number, 0);

@@ -61,7 +61,7 @@ std::optional<std::wstring> LookUpProgram(const std::string& file, const char* f
 
 void WriteProbeFile(const std::wstring& path) {
   const int number = rt::FreeFile();
-  rt::Open(path, rt::OpenMode::kOutput, number);
+  rt::OpenForOutput(path, number);
   rt::WriteRecord(number, {rt::StringField(kProbeText)});
   rt::Close(number);
 }

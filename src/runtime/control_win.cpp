@@ -40,12 +40,6 @@ void Control::MoveTo(const RECT& rect) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-float Control::Left() const { return static_cast<float>(PixelRect().left); }
-float Control::Top() const { return form_->Vertical().ToUnits(PixelRect().top); }
-float Control::Width() const {
-  const RECT rect = PixelRect();
-  return static_cast<float>(rect.right - rect.left);
-}
 float Control::Height() const {
   const RECT rect = PixelRect();
   return form_->Vertical().ToUnits(rect.bottom - rect.top);

@@ -17,11 +17,7 @@ struct TwipsRect {
 class Control {
  public:
   HWND hWnd() const { return hwnd_; }
-  int Id() const { return GetDlgCtrlID(hwnd_); }
 
-  float Left() const;
-  float Top() const;
-  float Width() const;
   float Height() const;
   // Each setter moves or sizes the control; a negative size or a value
   // that is no number raises 380.

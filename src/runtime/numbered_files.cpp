@@ -1,6 +1,7 @@
 #include "runtime/numbered_files.h"
 
 #include <map>
+#include <utility>
 
 #include "runtime/file_io.h"
 #include "runtime/run_error.h"
@@ -14,11 +15,8 @@ constexpr int kHighestFileNumber = 511;
 
 struct OpenFile {
   std::wstring path;
-  OpenMode mode;
-  // Input: the whole file. Output and append: what Close will write.
+  // What Close will write.
   std::string bytes;
-  // Input only: reads `bytes`, which a map node never moves.
-  RecordReader reader;
 };
 
 std::map<int, OpenFile>& OpenFiles() {
@@ -26,12 +24,9 @@ std::map<int, OpenFile>& OpenFiles() {
   return files;
 }
 
-bool IsInput(OpenMode mode) { return mode == OpenMode::kInput; }
-
-OpenFile& OpenedFor(int number, bool input) {
+OpenFile& Opened(int number) {
   const auto found = OpenFiles().find(number);
   if (found == OpenFiles().end()) Raise(kBadFileNameOrNumber);
-  if (IsInput(found->second.mode) != input) Raise(kBadFileMode);
   return found->second;
 }
 
@@ -44,22 +39,13 @@ int FreeFile() {
   Raise(kTooManyFiles);
 }
 
-void Open(const std::wstring& path, OpenMode mode, int number) {
+void OpenForOutput(const std::wstring& path, int number) {
   if (number < 1 || number > kHighestFileNumber) Raise(kBadFileNameOrNumber);
   if (OpenFiles().count(number) != 0) Raise(kFileAlreadyOpen);
-  // Touching the file now makes Open fail where the file cannot be had,
-  // rather than a later Close.
-  std::string bytes;
-  if (IsInput(mode)) {
-    bytes = ReadFileBytes(path);
-  } else {
-    WriteFileBytes(path, {}, mode == OpenMode::kOutput ? WriteMode::kReplace : WriteMode::kAppend);
-  }
-  OpenFile& file = OpenFiles()[number];
-  file.path = path;
-  file.mode = mode;
-  file.bytes = std::move(bytes);
-  if (IsInput(mode)) file.reader = RecordReader(file.bytes);
+  // Emptying the file now makes the open fail where the file cannot be
+  // had, rather than a later Close.
+  WriteFileBytes(path, {}, WriteMode::kReplace);
+  OpenFiles()[number].path = path;
 }
 
 void Close(int number) {
@@ -68,36 +54,21 @@ void Close(int number) {
   // Out of the table first, so that a failed write still frees the number.
   const auto closed = OpenFiles().extract(found);
   const OpenFile& file = closed.mapped();
-  if (IsInput(file.mode)) return;
   if (!file.bytes.empty()) WriteFileBytes(file.path, file.bytes, WriteMode::kAppend);
   FlushToDisk(file.path);
 }
 
-bool EndOfFile(int number) { return OpenedFor(number, true).reader.AtEnd(); }
-
 void WriteRecord(int number, std::initializer_list<RecordField> fields) {
-  AppendRecordLine(OpenedFor(number, false).bytes, fields);
+  AppendRecordLine(Opened(number).bytes, fields);
 }
 
 void WriteRecordLines(int number, std::string lines) {
-  std::string& bytes = OpenedFor(number, false).bytes;
+  std::string& bytes = Opened(number).bytes;
   if (bytes.empty()) {
     bytes = std::move(lines);
   } else {
     bytes += lines;
   }
-}
-
-void InputTextAndFlag(int number, std::string& text, bool& flag) {
-  OpenedFor(number, true).reader.ReadTextAndFlag(text, flag);
-}
-
-void Kill(const std::wstring& path) { RemoveFile(path); }
-
-std::wstring Dir(const std::wstring& path) {
-  if (!FileExists(path)) return {};
-  const size_t separator = path.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? path : path.substr(separator + 1);
 }
 
 }  // namespace rt

@@ -39,12 +39,9 @@ bool ParseTextAndFlag(std::string_view line, std::string_view& text, bool& flag)
 // Splits a byte buffer into lines at CR LF, LF or a lone CR.
 class LineReader {
  public:
-  LineReader() = default;
   explicit LineReader(std::string_view bytes) : rest_(bytes) {}
 
-  bool AtEnd() const { return rest_.empty(); }
-
-  // The next line, without its line end. Only when !AtEnd().
+  // The next line, without its line end. Only when Rest() is not empty.
   std::string_view NextLine();
 
   // The bytes not yet read.
@@ -54,15 +51,13 @@ class LineReader {
   std::string_view rest_;
 };
 
-// Reads record lines one after another from a file's bytes, as Input # does
-// from a file open for input. Blank lines (nothing but spaces and tabs) are
-// no records: an editor leaves them between records and at the end. A
-// Ctrl-Z (0x1A) with only blank lines after it ends the file: old editors
-// and "copy /a" mark the end of a text file so. The bytes must outlive the
-// reader.
+// Reads record lines one after another from a file's bytes. Blank lines
+// (nothing but spaces and tabs) are no records: an editor leaves them
+// between records and at the end. A Ctrl-Z (0x1A) with only blank lines
+// after it ends the file: old editors and "copy /a" mark the end of a text
+// file so. The bytes must outlive the reader.
 class RecordReader {
  public:
-  RecordReader() = default;
   explicit RecordReader(std::string_view bytes);
 
   // True when nothing but blank lines is left.

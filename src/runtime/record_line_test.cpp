@@ -39,7 +39,7 @@ std::string Line(std::string_view text, bool flag) {
 std::vector<std::string> AllLines(std::string_view bytes) {
   LineReader reader(bytes);
   std::vector<std::string> lines;
-  while (!reader.AtEnd()) lines.emplace_back(reader.NextLine());
+  while (!reader.Rest().empty()) lines.emplace_back(reader.NextLine());
   return lines;
 }
 

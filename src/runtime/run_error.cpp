@@ -12,20 +12,14 @@ std::wstring DescribeError(int number) {
       return L"Overflow";
     case kOutOfMemory:
       return L"Out of memory";
-    case kSubscriptOutOfRange:
-      return L"Subscript out of range";
     case kTypeMismatch:
       return L"Type mismatch";
     case kBadFileNameOrNumber:
       return L"Bad file name or number";
     case kFileNotFound:
       return L"File not found";
-    case kBadFileMode:
-      return L"Bad file mode";
     case kFileAlreadyOpen:
       return L"File already open";
-    case kDeviceIOError:
-      return L"Device I/O error";
     case kDiskFull:
       return L"Disk full";
     case kInputPastEndOfFile:

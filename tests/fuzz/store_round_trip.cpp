@@ -2,22 +2,25 @@
 
 #include <exception>
 
-#include "items/store.h"
 #include "runtime/run_error.h"
+#include "support/stored_items.h"
+#include "support/temp_folder.h"
 
 namespace items {
 
 namespace {
 
 std::string CheckParsed(std::string_view bytes) {
-  const StoreLoad load = ParseItemStore(bytes);
+  // One folder for every input: the store file is written anew each time.
+  static const test::TempFolder folder;
+  const test::StoreRead load = test::ReadStoreBytes(folder, bytes);
   if (load.items.size() > 32768) return "more than 32768 items";
   if (load.reading.stopped_at_line &&
       *load.reading.stopped_at_line <= static_cast<int>(load.items.size())) {
     return "stop reported at line " + std::to_string(*load.reading.stopped_at_line) + " after " +
            std::to_string(load.items.size()) + " items";
   }
-  const StoreLoad again = ParseItemStore(FormatItemStore(load.items));
+  const test::StoreRead again = test::ReadStoreBytes(folder, test::StoreBytes(load.items));
   if (again.reading.stopped_at_line) {
     return "written items stop at line " + std::to_string(*again.reading.stopped_at_line);
   }

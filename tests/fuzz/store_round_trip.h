@@ -7,11 +7,12 @@
 
 namespace items {
 
-// Parses `bytes` as a store file and checks what came of it: the parse
-// throws nothing, keeps at most 32768 items, reports a stop only at a line
-// after those of the items taken, and the items it gives, written and read
-// again, come back the same with no stop. Returns "" when all holds, or
-// what did not.
+// Reads `bytes` as a store file, through the program's own reading, and
+// checks what came of it: the reading throws nothing, keeps at most 32768
+// items, reports a stop only at a line after those of the items taken, and
+// the items it gives, written as the program writes them and read again,
+// come back the same with no stop. Returns "" when all holds, or what did
+// not.
 std::string CheckStoreRoundTrip(std::string_view bytes);
 
 }  // namespace items

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt::test {
+namespace test {
 
 class TempFolder {
  public:
@@ -47,4 +47,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace rt::test
+}  // namespace test

@@ -37,8 +37,6 @@ int NumberForErrno(int error) {
     case ENOSPC:
     case EDQUOT:
       return kDiskFull;
-    case EIO:
-      return kDeviceIOError;
     case ENOMEM:
       return kOutOfMemory;
     default:
