@@ -4,11 +4,11 @@
 #include <new>
 #include <utility>
 
+#include "items/record_line.h"
 #include "runtime/ansi.h"
 #include "runtime/file_io.h"
 #include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
-#include "runtime/record_line.h"
 #include "runtime/run_error.h"
 #include "runtime/texts.h"
 
@@ -61,7 +61,7 @@ StoreReading StoppedAt(int line, StopCause cause, std::wstring reason = {}) {
 StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
   const bool utf8 = bytes.substr(0, kUtf8Signature.size()) == kUtf8Signature;
   if (utf8) bytes.remove_prefix(kUtf8Signature.size());
-  rt::RecordReader reader(bytes);
+  RecordReader reader(bytes);
   // A failure before the first record is read stops at line 1.
   const auto failed_line = [&reader] { return std::max(reader.Line(), 1); };
   try {
@@ -144,7 +144,7 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
 }
 
 void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected) {
-  rt::AppendRecordLine(bytes, {rt::StringField(rt::ToAnsi(text)), rt::BooleanField(selected)});
+  AppendRecordLine(bytes, {StringField(rt::ToAnsi(text)), BooleanField(selected)});
 }
 
 void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {

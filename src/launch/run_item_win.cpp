@@ -25,8 +25,9 @@ namespace launch {
 namespace {
 
 constexpr wchar_t kProbeFileName[] = L"temphtm.HTM";
-// The shell looks the browser up by the program that opens this file.
-constexpr char kProbeText[] = "<HTML> <\\HTML>";
+// The shell looks the browser up by the program that opens this file. Its
+// one line is a record holding the text <HTML> <\HTML>.
+constexpr char kProbeLine[] = "\"<HTML> <\\HTML>\"\r\n";
 // FindExecutableA may write MAX_PATH characters; room for more costs nothing.
 constexpr size_t kLookupBufferSize = 1024;
 
@@ -62,7 +63,7 @@ std::optional<std::wstring> LookUpProgram(const std::string& file, const char* f
 void WriteProbeFile(const std::wstring& path) {
   const int number = rt::FreeFile();
   rt::OpenForOutput(path, number);
-  rt::WriteRecord(number, {rt::StringField(kProbeText)});
+  rt::WriteRecordLines(number, kProbeLine);
   rt::Close(number);
 }
 

@@ -58,10 +58,6 @@ void Close(int number) {
   FlushToDisk(file.path);
 }
 
-void WriteRecord(int number, std::initializer_list<RecordField> fields) {
-  AppendRecordLine(Opened(number).bytes, fields);
-}
-
 void WriteRecordLines(int number, std::string lines) {
   std::string& bytes = Opened(number).bytes;
   if (bytes.empty()) {

@@ -5,10 +5,7 @@
 // one thread.
 #pragma once
 
-#include <initializer_list>
 #include <string>
-
-#include "runtime/record_line.h"
 
 namespace rt {
 
@@ -26,9 +23,6 @@ void OpenForOutput(const std::wstring& path, int number);
 // disk; if that fails the number is closed all the same and the error
 // thrown. A number not open is ignored.
 void Close(int number);
-
-// Appends one record line made of `fields`.
-void WriteRecord(int number, std::initializer_list<RecordField> fields);
 
 // Appends record lines already formatted, line ends included. Taken by
 // value: a whole file's lines move in without a copy.

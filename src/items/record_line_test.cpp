@@ -1,4 +1,4 @@
-#include "runtime/record_line.h"
+#include "items/record_line.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,12 @@
 
 #include "runtime/run_error.h"
 
-namespace rt {
+namespace items {
 namespace {
+
+using rt::kInputPastEndOfFile;
+using rt::kTypeMismatch;
+using rt::RunError;
 
 struct TextAndFlag {
   std::string text;
@@ -236,4 +240,4 @@ TEST(RecordReader, PastTheEndAndUnreadableLinesRaiseTheirErrors) {
 }
 
 }  // namespace
-}  // namespace rt
+}  // namespace items

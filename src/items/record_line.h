@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace items {
 
 // One field of a record line to be written; made by StringField or
 // BooleanField.
@@ -78,4 +78,4 @@ class RecordReader {
   int line_ = 0;
 };
 
-}  // namespace rt
+}  // namespace items

@@ -1,8 +1,8 @@
-#include "runtime/record_line.h"
+#include "items/record_line.h"
 
 #include "runtime/run_error.h"
 
-namespace rt {
+namespace items {
 
 namespace {
 
@@ -111,7 +111,7 @@ bool RecordReader::AtEnd() const {
 }
 
 void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
-  if (AtEnd()) Raise(kInputPastEndOfFile);
+  if (AtEnd()) rt::Raise(rt::kInputPastEndOfFile);
   // Not at the end, so a line that is not blank follows.
   std::string_view line;
   do {
@@ -119,8 +119,8 @@ void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
     ++line_;
   } while (IsBlank(line));
   std::string_view read_text;
-  if (!ParseTextAndFlag(line, read_text, flag)) Raise(kTypeMismatch);
+  if (!ParseTextAndFlag(line, read_text, flag)) rt::Raise(rt::kTypeMismatch);
   text.assign(read_text);
 }
 
-}  // namespace rt
+}  // namespace items
