@@ -122,6 +122,20 @@ screenshot_window() {
   import -window root -crop "$geometry" +repage "$out"
 }
 
+# Opens the folder's tavimo.exe on a virtual display, saves a picture of its
+# window to the file and closes it again: photograph_program FOLDER PICTURE
+photograph_program() {
+  local folder=$1 picture=$2
+  TAVIMO_VIRTUAL_DISPLAY=1
+  trap stop_all EXIT
+  start_display
+  [ -f "$WINEPREFIX/system.reg" ] || make_prefix
+  start_wine
+  "$WINE_LOADER" "$folder/tavimo.exe" &
+  screenshot_window "$picture"
+  "$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true
+}
+
 # Builds tavimo.exe for this machine's Wine and puts a copy in the folder,
 # which becomes its program folder (its list lives there).
 prepare_program_folder() {
