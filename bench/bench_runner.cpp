@@ -12,7 +12,7 @@
 
 #include "bench_options.h"
 #include "bench_stores.h"
-#include "document_association.h"
+#include "file_association_win.h"
 #include "fresh_folder.h"
 #include "measured_program.h"
 #include "results_table.h"
@@ -20,6 +20,8 @@
 namespace bench {
 
 namespace {
+
+using test_files::FileAssociation;
 
 constexpr wchar_t kTavimo[] = L"tavimo.exe";
 constexpr wchar_t kFloorWindow[] = L"floor_window.exe";
@@ -145,7 +147,7 @@ double MeasureTavimoWalk() {
   return elapsed;
 }
 
-double MeasureFloorWalk(const DocumentAssociation& association) {
+double MeasureFloorWalk(const FileAssociation& association) {
   FreshFolder folder;
   const std::wstring exe = folder.CopyIn(kFloorWalk);
   std::wstring commands;
@@ -173,7 +175,7 @@ double MeasureFloorWalk(const DocumentAssociation& association) {
 // One run of every figure, each measured for Tavimo and its floor one right
 // after the other, so that a drift of the machine hits both alike.
 void MeasureRound(bool tavimo_first, bool counted, const std::string& full_store,
-                  const DocumentAssociation& association, Figures& figures) {
+                  const FileAssociation& association, Figures& figures) {
   const Side first = tavimo_first ? Side::kTavimo : Side::kFloor;
   const Side second = tavimo_first ? Side::kFloor : Side::kTavimo;
   for (const Side side : {first, second}) {
@@ -203,8 +205,7 @@ std::string WineVersion() {
 }
 
 int Run(const BenchOptions& options) {
-  const DocumentAssociation association(Widen(kDocumentExtension),
-                                        BuildFolder() + L"\\" + kExitAtOnce);
+  const FileAssociation association(Widen(kDocumentExtension), BuildFolder() + L"\\" + kExitAtOnce);
   const std::string full_store = FullListStore(kFullListItems, kFullListTextLength);
   Figures figures;
   // Round 0 warms the file cache and is not counted. Tavimo and the floor

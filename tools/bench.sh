@@ -23,11 +23,7 @@ say "release build of the shipped tavimo.exe (mingw-i686)"
 build_windows mingw-i686 Release tavimo >"$BUILD/bench-build-i686.log" 2>&1 ||
   { cat "$BUILD/bench-build-i686.log"; exit 1; }
 
-TAVIMO_VIRTUAL_DISPLAY=1
-trap stop_all EXIT
-start_display
-[ -f "$WINEPREFIX/system.reg" ] || make_prefix
-start_wine
+start_virtual_wine
 # With no window manager on the virtual display, Wine waits two seconds for
 # one whenever a managed window is hidden; unmanaged windows spare both
 # programs that wait, which would swamp the figures.

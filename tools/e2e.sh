@@ -8,9 +8,5 @@ source "$(dirname "$0")/lib.sh"
 
 pick_wine
 build_windows "$TOOLCHAIN" Release >/dev/null
-TAVIMO_VIRTUAL_DISPLAY=1
-trap stop_all EXIT
-start_display
-[ -f "$WINEPREFIX/system.reg" ] || make_prefix
-start_wine
+start_virtual_wine
 "$WINE_LOADER" "$WIN_BUILD/bin/tavimo_e2e.exe" "$@"

@@ -102,6 +102,16 @@ start_wine() {
   "$WINE_LOADER" cmd /c exit 0 >/dev/null 2>&1 || true
 }
 
+# A virtual display, the Wine prefix (made when it is missing) and one Wine
+# server on it, all stopped when the script ends.
+start_virtual_wine() {
+  TAVIMO_VIRTUAL_DISPLAY=1
+  trap stop_all EXIT
+  start_display
+  [ -f "$WINEPREFIX/system.reg" ] || make_prefix
+  start_wine
+}
+
 stop_all() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
@@ -120,6 +130,16 @@ screenshot_window() {
   [ -n "$geometry" ] || { say "no Tavimo window to photograph"; return 1; }
   sleep 1  # let it finish drawing
   import -window root -crop "$geometry" +repage "$out"
+}
+
+# Opens the folder's tavimo.exe on a virtual display, saves a picture of its
+# window to the file and closes it again: photograph_program FOLDER PICTURE
+photograph_program() {
+  local folder=$1 picture=$2
+  start_virtual_wine
+  "$WINE_LOADER" "$folder/tavimo.exe" &
+  screenshot_window "$picture"
+  "$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true
 }
 
 # Builds tavimo.exe for this machine's Wine and puts a copy in the folder,

@@ -7,17 +7,12 @@ source "$(dirname "$0")/lib.sh"
 
 folder=$BUILD/run
 prepare_program_folder "$folder"
-[ -f "$WINEPREFIX/system.reg" ] || { start_display; make_prefix; }
 
-if [ -n "${DISPLAY:-}" ] && [ -z "${XVFB_PID:-}" ]; then
+if [ -n "${DISPLAY:-}" ] && [ -z "${TAVIMO_VIRTUAL_DISPLAY:-}" ]; then
+  [ -f "$WINEPREFIX/system.reg" ] || make_prefix
   say "starting $folder/tavimo.exe (its list: $folder/exefiles.dat)"
   exec "$WINE_LOADER" "$folder/tavimo.exe"
 fi
 
-trap stop_all EXIT
-start_display
-start_wine
-"$WINE_LOADER" "$folder/tavimo.exe" &
-screenshot_window "$BUILD/screenshot.png"
+photograph_program "$folder" "$BUILD/screenshot.png"
 say "screenshot of the running window: $BUILD/screenshot.png"
-"$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true

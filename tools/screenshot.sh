@@ -14,12 +14,5 @@ printf '%s\r\n' \
   '"C:\Users\me\Desktop\Backup.lnk",#FALSE#' \
   '"D:\Music\morning.m3u",#FALSE#' >"$folder/exefiles.dat"
 
-TAVIMO_VIRTUAL_DISPLAY=1
-trap stop_all EXIT
-start_display
-[ -f "$WINEPREFIX/system.reg" ] || make_prefix
-start_wine
-"$WINE_LOADER" "$folder/tavimo.exe" &
-screenshot_window "$TOP/docs/screenshot.png"
-"$WINE_LOADER" taskkill /im tavimo.exe >/dev/null 2>&1 || true
+photograph_program "$folder" "$TOP/docs/screenshot.png"
 say "wrote docs/screenshot.png"

@@ -50,7 +50,7 @@ class FileHandle {
   ~FileHandle() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
-  HANDLE get() const { return handle_; }
+  HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;
@@ -68,7 +68,7 @@ HANDLE OpenOrFail(const std::wstring& path, DWORD access, DWORD share, DWORD dis
 std::string ReadFileBytes(const std::wstring& path) {
   const FileHandle file(OpenOrFail(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING));
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) Fail(path, GetLastError());
+  if (!GetFileSizeEx(file.Get(), &size)) Fail(path, GetLastError());
   if (static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
     Fail(path, ERROR_NOT_ENOUGH_MEMORY);
   }
@@ -78,7 +78,7 @@ std::string ReadFileBytes(const std::wstring& path) {
     const DWORD wanted =
         static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kLargestTransfer));
     DWORD count = 0;
-    if (!ReadFile(file.get(), bytes.data() + done, wanted, &count, nullptr)) {
+    if (!ReadFile(file.Get(), bytes.data() + done, wanted, &count, nullptr)) {
       Fail(path, GetLastError());
     }
     if (count == 0) break;  // the file shrank since its size was read
@@ -96,7 +96,7 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode 
   while (!bytes.empty()) {
     const DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestTransfer));
     DWORD count = 0;
-    if (!WriteFile(file.get(), bytes.data(), wanted, &count, nullptr)) {
+    if (!WriteFile(file.Get(), bytes.data(), wanted, &count, nullptr)) {
       Fail(path, GetLastError());
     }
     bytes.remove_prefix(count);
@@ -106,7 +106,7 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode 
 void FlushToDisk(const std::wstring& path) {
   const FileHandle file(
       OpenOrFail(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
-  if (!FlushFileBuffers(file.get())) Fail(path, GetLastError());
+  if (!FlushFileBuffers(file.Get())) Fail(path, GetLastError());
 }
 
 bool FileExists(const std::wstring& path) {

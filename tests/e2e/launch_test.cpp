@@ -9,12 +9,15 @@
 
 #include "dialogs.h"
 #include "driver.h"
-#include "file_association.h"
+#include "file_association_win.h"
 #include "recorder_copy.h"
 #include "shortcut_file.h"
 
 namespace e2e {
 namespace {
+
+using test_files::AssociatedProgram;
+using test_files::FileAssociation;
 
 constexpr wchar_t kRunButton[] = L"順序執行";
 constexpr wchar_t kRemoveButton[] = L"移除項目";

@@ -8,12 +8,14 @@
 
 #include "dialogs.h"
 #include "driver.h"
-#include "file_association.h"
+#include "file_association_win.h"
 #include "recorder_copy.h"
 #include "write_lock.h"
 
 namespace e2e {
 namespace {
+
+using test_files::FileAssociation;
 
 constexpr wchar_t kStore[] = L"exefiles.dat";
 constexpr wchar_t kRunButton[] = L"順序執行";

@@ -57,7 +57,7 @@ class Descriptor {
   ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
-  int get() const { return fd_; }
+  int Get() const { return fd_; }
 
  private:
   int fd_;
@@ -74,13 +74,13 @@ int OpenOrFail(const std::wstring& path, int flags) {
 std::string ReadFileBytes(const std::wstring& path) {
   const Descriptor file(OpenOrFail(path, O_RDONLY));
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) Fail(path, errno);
+  if (::fstat(file.Get(), &info) != 0) Fail(path, errno);
   // The size is a first guess only: the read goes on to the real end.
   std::string bytes(static_cast<size_t>(info.st_size) + 1, '\0');
   size_t done = 0;
   for (;;) {
     if (done == bytes.size()) bytes.resize(bytes.size() * 2);
-    const ssize_t count = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+    const ssize_t count = ::read(file.Get(), bytes.data() + done, bytes.size() - done);
     if (count == 0) break;
     if (count < 0) {
       if (errno == EINTR) continue;
@@ -96,7 +96,7 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode 
   const int flags = O_WRONLY | O_CREAT | (mode == WriteMode::kAppend ? O_APPEND : O_TRUNC);
   const Descriptor file(OpenOrFail(path, flags));
   while (!bytes.empty()) {
-    const ssize_t count = ::write(file.get(), bytes.data(), bytes.size());
+    const ssize_t count = ::write(file.Get(), bytes.data(), bytes.size());
     if (count < 0) {
       if (errno == EINTR) continue;
       Fail(path, errno);
@@ -107,7 +107,7 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode 
 
 void FlushToDisk(const std::wstring& path) {
   const Descriptor file(OpenOrFail(path, O_WRONLY));
-  if (::fsync(file.get()) != 0) Fail(path, errno);
+  if (::fsync(file.Get()) != 0) Fail(path, errno);
 }
 
 bool FileExists(const std::wstring& path) {

@@ -1,10 +1,11 @@
-// File types registered in the test's Wine prefix for as long as a test
-// needs them, so that the shell's lookups find a program of the test's own.
+// File types registered in the Wine prefix (or on Windows) for as long as a
+// test or a benchmark needs them, so that the shell's lookups find a program
+// of its own.
 #pragma once
 
 #include <string>
 
-namespace e2e {
+namespace test_files {
 
 // Makes `program` the program that opens files ending in `extension`
 // (".htm", ".tvd"), and removes the registration again when it goes.
@@ -12,13 +13,18 @@ namespace e2e {
 // read HKEY_CURRENT_USER\Software\Classes.
 class FileAssociation {
  public:
-  FileAssociation(std::wstring extension, const std::wstring& program);
+  // Throws std::runtime_error when the registry refuses the keys.
+  FileAssociation(std::wstring extension, std::wstring program);
   ~FileAssociation();
   FileAssociation(const FileAssociation&) = delete;
   FileAssociation& operator=(const FileAssociation&) = delete;
 
+  // The command line that opening `file` runs.
+  std::wstring CommandLine(const std::wstring& file) const;
+
  private:
   std::wstring extension_;
+  std::wstring program_;
   std::wstring type_name_;
 };
 
@@ -26,4 +32,4 @@ class FileAssociation {
 // none.
 std::wstring AssociatedProgram(const std::wstring& file);
 
-}  // namespace e2e
+}  // namespace test_files
