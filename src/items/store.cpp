@@ -85,7 +85,8 @@ StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
   } catch (const rt::RunError& error) {
     return StoppedAt(failed_line(), StopCause::kItemRefused, error.description);
   } catch (const std::bad_alloc&) {
-    return StoppedAt(failed_line(), StopCause::kItemRefused, rt::DescribeError(rt::kOutOfMemory));
+    return StoppedAt(failed_line(), StopCause::kItemRefused,
+                     texts::ErrorDescription(rt::kOutOfMemory));
   }
   return {};
 }
@@ -137,7 +138,7 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
     if (IsMissing(error) && !from_leftover_temp) return {};
     reading = StoppedAt(1, StopCause::kNotOpened, error.description);
   } catch (const std::bad_alloc&) {
-    reading = StoppedAt(1, StopCause::kNotOpened, rt::DescribeError(rt::kOutOfMemory));
+    reading = StoppedAt(1, StopCause::kNotOpened, texts::ErrorDescription(rt::kOutOfMemory));
   }
   reading.from_leftover_temp = from_leftover_temp;
   return reading;

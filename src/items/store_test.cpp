@@ -8,6 +8,7 @@
 #include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
+#include "runtime/texts.h"
 #include "support/stored_items.h"
 #include "support/temp_folder.h"
 
@@ -261,7 +262,7 @@ TEST_F(StoreFileTest, AnErrorOfTheSinkStopsTheLoadAtTheLineOfItsItem) {
     EXPECT_EQ(reading.cause, StopCause::kItemRefused);
     EXPECT_EQ(sink.items, (Items{{L"a", true}, {L"b", false}}));
     const std::wstring expected_reason = failure == SinkFailure::kBadAlloc
-                                             ? rt::DescribeError(rt::kOutOfMemory)
+                                             ? texts::ErrorDescription(rt::kOutOfMemory)
                                              : L"the list refused the item";
     EXPECT_EQ(reading.reason, expected_reason);
   }

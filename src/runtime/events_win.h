@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "runtime/run_error.h"
+#include "runtime/texts.h"
 
 namespace rt {
 
@@ -23,7 +24,7 @@ void Dispatch(Handler&& handler) {
   } catch (const RunError& error) {
     ReportUnhandledError(error);
   } catch (const std::bad_alloc&) {
-    ReportUnhandledError(RunError{kOutOfMemory, DescribeError(kOutOfMemory)});
+    ReportUnhandledError(RunError{kOutOfMemory, texts::ErrorDescription(kOutOfMemory)});
   }
 }
 

@@ -31,10 +31,7 @@ struct RunError {
   std::wstring description;
 };
 
-// The plain English description the runtime gives each number.
-std::wstring DescribeError(int number);
-
-// Throws RunError{number, DescribeError(number)}.
+// Throws RunError{number, texts::ErrorDescription(number)}.
 [[noreturn]] void Raise(int number);
 
 // Throws RunError{number, description}: for failures that carry the

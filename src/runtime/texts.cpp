@@ -1,5 +1,7 @@
 #include "runtime/texts.h"
 
+#include "runtime/run_error.h"
+
 namespace texts {
 
 std::wstring ListFull(int most_items) {
@@ -64,6 +66,46 @@ std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason
 
 std::wstring RunTimeError(int number, const std::wstring& description) {
   return L"Run-time error '" + std::to_wstring(number) + L"':\n\n" + description;
+}
+
+std::wstring ErrorDescription(int number) {
+  using namespace rt;
+  switch (number) {
+    case kInvalidProcedureCall:
+      return L"Invalid procedure call or argument";
+    case kOverflow:
+      return L"Overflow";
+    case kOutOfMemory:
+      return L"Out of memory";
+    case kTypeMismatch:
+      return L"Type mismatch";
+    case kBadFileNameOrNumber:
+      return L"Bad file name or number";
+    case kFileNotFound:
+      return L"File not found";
+    case kFileAlreadyOpen:
+      return L"File already open";
+    case kDiskFull:
+      return L"Disk full";
+    case kInputPastEndOfFile:
+      return L"Input past end of file";
+    case kTooManyFiles:
+      return L"Too many files";
+    case kPermissionDenied:
+      return L"Permission denied";
+    case kPathFileAccessError:
+      return L"Path/File access error";
+    case kPathNotFound:
+      return L"Path not found";
+    case kInvalidPropertyValue:
+      return L"Invalid property value";
+    case kInvalidPropertyArrayIndex:
+      return L"Invalid property array index";
+    case kDllEntryPointNotFound:
+      return L"Specified DLL function not found";
+    default:
+      return L"Application-defined or object-defined error";
+  }
 }
 
 std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason) {

@@ -49,6 +49,8 @@ std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason
 
 // Failures the program did not foresee.
 std::wstring RunTimeError(int number, const std::wstring& description);
+// The plain English description of each run-time error number.
+std::wstring ErrorDescription(int number);
 std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason);
 std::wstring FunctionNotInDll(const std::wstring& function, const std::wstring& dll);
 std::wstring WindowsError(unsigned long error_code);
