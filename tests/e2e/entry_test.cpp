@@ -109,13 +109,26 @@ TEST(EntryOpenFileDialog, CancelAddsNothingAndShowsNothing) {
   EXPECT_TRUE(tavimo.Items().empty());
 }
 
-void ExpectTooLongBox(const Tavimo& tavimo) {
+// Waits for a message box whose text holds `words`, answers it and waits
+// until it is gone.
+void ExpectBoxSaying(const Tavimo& tavimo, const std::wstring& words, const char* what) {
   const HWND box = WaitForMessageBox(tavimo);
-  ASSERT_NE(box, nullptr) << "expected a box saying the path is too long";
-  EXPECT_NE(DialogText(box).find(L"路徑太長"), std::wstring::npos)
-      << "got " << Ansi(DialogText(box));
+  ASSERT_NE(box, nullptr) << "expected a box saying " << what;
+  EXPECT_NE(DialogText(box).find(words), std::wstring::npos) << "got " << Ansi(DialogText(box));
   AnswerDialog(box, IDOK);
   WaitUntilNoDialog(tavimo);
+}
+
+void ExpectTooLongBox(const Tavimo& tavimo) {
+  ExpectBoxSaying(tavimo, L"路徑太長", "the path is too long");
+}
+
+// A store holding as many items as the list takes.
+constexpr int kMostItems = 32768;
+std::string FullStore() {
+  std::string store;
+  for (int i = 0; i < kMostItems; ++i) store += StoreRecord(L"http://" + std::to_wstring(i), false);
+  return store;
 }
 
 TEST(EntryOpenFileDialog, PathMustFitIn254BytesOfTheCodePage) {
@@ -291,10 +304,8 @@ TEST(EntryDrop, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
 // The box a drop may raise comes after the drop has returned: the program the
 // file was dragged from is not held until the box is answered.
 TEST(EntryDrop, TheDropReturnsBeforeItsBoxIsAnswered) {
-  constexpr int kMostItems = 32768;
   TestFolder folder;
-  std::string store;
-  for (int i = 0; i < kMostItems; ++i) store += StoreRecord(L"http://" + std::to_wstring(i), false);
+  const std::string store = FullStore();
   WriteBytes(folder.File(kStore), store);
   const std::wstring file = folder.File(L"dropped.txt");
   WriteBytes(file, "");
@@ -352,21 +363,14 @@ TEST(EntryRemove, BeforeAnyClickRemovesNothingAndShowsNoBox) {
 }
 
 TEST(EntryListFull, AnItemPastWhatTheStoreReadsBackIsRefusedWithABox) {
-  constexpr int kMostItems = 32768;
   TestFolder folder;
-  std::string store;
-  for (int i = 0; i < kMostItems; ++i) store += StoreRecord(L"http://" + std::to_wstring(i), false);
+  const std::string store = FullStore();
   WriteBytes(folder.File(kStore), store);
   Tavimo tavimo(folder);
   ASSERT_EQ(ItemCount(tavimo), kMostItems);
 
   Answer(PressAddAddress(tavimo), L"http://one.too.many/");
-  const HWND box = WaitForMessageBox(tavimo);
-  ASSERT_NE(box, nullptr) << "expected a box saying the list is full";
-  EXPECT_NE(DialogText(box).find(L"清單已滿"), std::wstring::npos)
-      << "got " << Ansi(DialogText(box));
-  AnswerDialog(box, IDOK);
-  WaitUntilNoDialog(tavimo);
+  ExpectBoxSaying(tavimo, L"清單已滿", "the list is full");
   EXPECT_EQ(ItemCount(tavimo), kMostItems);
   ASSERT_TRUE(tavimo.Close());
   EXPECT_EQ(ReadBytes(folder.File(kStore)), store);
