@@ -20,6 +20,7 @@ TEST(ExactConversionFlags, AskEachCodePageOnlyForWhatItTakes) {
       {932, kNoBestFitChars},
       {1250, kNoBestFitChars},
       {65001, kErrorInvalidChars},
+      {54936, kErrorInvalidChars},
       {65000, 0},
       {50220, 0},
       {50229, 0},
