@@ -210,5 +210,44 @@ TEST(Crash, ACrashedProgramEndsAtOnceAndTheDriverStopsWaiting) {
   }
 }
 
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"); }
+
+// Under Wine, refuses a DLL to every tavimo.exe started while it lives.
+class RefusedToTavimo {
+ public:
+  explicit RefusedToTavimo(const wchar_t* dll) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, dll, REG_SZ, L"", sizeof(wchar_t));
+  }
+  ~RefusedToTavimo() { RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+  RefusedToTavimo(const RefusedToTavimo&) = delete;
+  RefusedToTavimo& operator=(const RefusedToTavimo&) = delete;
+
+ private:
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\tavimo.exe\\DllOverrides";
+};
+
+// SHELL32 is loaded only when first needed; where it cannot be had, the run
+// says so in a box and the program goes on, never calling what it could not
+// load. Wine can be told to refuse a DLL to one program.
+TEST(Crash, AShellDllThatCannotBeLoadedIsABoxNotACrash) {
+  if (!UnderWine()) GTEST_SKIP() << "needs Wine, to refuse SHELL32 to the program";
+  TestFolder folder;
+  RecorderCopy program(folder.File(L"program"), 0ms);
+  WriteBytes(folder.File(kStore), StoreRecord(program.Program(), true));
+  const RefusedToTavimo refused(L"shell32");
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRunButton);
+  const HWND box = WaitForMessageBox(tavimo);
+  ASSERT_NE(box, nullptr) << "expected a box saying SHELL32 cannot be loaded";
+  const std::wstring text = DialogText(box);
+  EXPECT_EQ(text.rfind(L"Run-time error '53':", 0), 0u) << Ansi(text);
+  EXPECT_NE(text.find(L"shell32.dll"), std::wstring::npos) << Ansi(text);
+  AnswerDialog(box, IDOK);
+  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  EXPECT_TRUE(program.Runs().empty());
+  EXPECT_TRUE(tavimo.Running());
+}
+
 }  // namespace
 }  // namespace e2e
