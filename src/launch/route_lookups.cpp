@@ -27,10 +27,12 @@ std::string PathForAnsiCall(const std::wstring& path, const ShortPathOf& short_p
 }
 
 std::string ProgramRouteFile(const std::wstring& item_text, const ShortPathOf& short_path_of) {
-  if (auto short_form = ExactWithin(short_path_of(item_text), kShortPathBufferSize - 1)) {
+  const std::wstring short_path = short_path_of(item_text);
+  if (auto short_form = ExactWithin(short_path, kShortPathBufferSize - 1)) {
     return *std::move(short_form);
   }
-  return PathForAnsiCall(item_text, short_path_of);
+  // The short path is known now: asked again it would cost the file system.
+  return PathForAnsiCall(item_text, [&short_path](const std::wstring&) { return short_path; });
 }
 
 uint32_t ShellStartError(uint32_t last_error, intptr_t result_code) {
