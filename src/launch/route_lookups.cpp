@@ -27,7 +27,7 @@ std::string PathForAnsiCall(const std::wstring& path, const ShortPathOf& short_p
 }
 
 std::string ProgramRouteFile(const std::wstring& item_text, const ShortPathOf& short_path_of) {
-  const std::wstring short_path = short_path_of(item_text);
+  std::wstring short_path = short_path_of(item_text);
   if (auto short_form = ExactWithin(short_path, kShortPathBufferSize - 1)) {
     return *std::move(short_form);
   }
