@@ -91,7 +91,7 @@ double TicksToMilliseconds(long long ticks) {
   return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
 }
 
-MeasuredProgram::MeasuredProgram(const std::wstring& program)
+MeasuredProgram::MeasuredProgram(const std::wstring& program, const std::wstring& arguments)
     : name_(program.substr(program.find_last_of(L'\\') + 1)) {
   job_ = CreateJobObjectW(nullptr, nullptr);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
@@ -101,7 +101,7 @@ MeasuredProgram::MeasuredProgram(const std::wstring& program)
   JOBOBJECT_ASSOCIATE_COMPLETION_PORT port{job_, job_events_};
   SetInformationJobObject(job_, JobObjectAssociateCompletionPortInformation, &port, sizeof port);
 
-  std::wstring command = L"\"" + program + L"\"";
+  std::wstring command = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

@@ -15,8 +15,9 @@ double TicksToMilliseconds(long long ticks);
 
 class MeasuredProgram {
  public:
-  // Starts `program` in its own folder; the clock starts just before.
-  explicit MeasuredProgram(const std::wstring& program);
+  // Starts `program` in its own folder, with `arguments` after its name on
+  // its command line; the clock starts just before.
+  explicit MeasuredProgram(const std::wstring& program, const std::wstring& arguments = L"");
   // Ends the program and whatever it started, if still running.
   ~MeasuredProgram();
   MeasuredProgram(const MeasuredProgram&) = delete;

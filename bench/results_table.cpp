@@ -63,4 +63,17 @@ std::string FormatTable(const std::vector<Figure>& figures) {
   return table;
 }
 
+std::string FormatCosts(const std::vector<Figure>& costs) {
+  std::string table = Row("work", "unit", "with", "without", "ratio", "allowed", "");
+  for (const Figure& cost : costs) {
+    const std::optional<double> ratio = Ratio(cost);
+    table += Row(cost.name, cost.unit, MedianText(cost.tavimo), MedianText(cost.floor),
+                 ratio ? Format("%.3f", *ratio) : "-", Format("%.2f", cost.target_ratio),
+                 !ratio                        ? ""
+                 : *ratio >= cost.target_ratio ? "covered"
+                                               : "OVER THE COST");
+  }
+  return table;
+}
+
 }  // namespace bench

@@ -30,4 +30,9 @@ bool MeetsTarget(const Figure& figure);
 // A header line and one line per figure, each ending in "\n".
 std::string FormatTable(const std::vector<Figure>& figures);
 
+// The same for costs: figures of the floor given some of Tavimo's work (in
+// `tavimo`) beside the plain floor, each with the ratio that a target allows
+// for that work; it covers the cost when the ratio measured reaches it.
+std::string FormatCosts(const std::vector<Figure>& costs);
+
 }  // namespace bench

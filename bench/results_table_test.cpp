@@ -48,5 +48,16 @@ TEST(FormatTable, OneLinePerFigureWithMediansRatioTargetAndVerdict) {
   EXPECT_NE(line_with("walk").find("MISSED"), std::string::npos) << "no samples, no verdict";
 }
 
+TEST(FormatCosts, SaysWhetherTheAllowanceIsCoveredByTheCostMeasured) {
+  const std::string table = FormatCosts({{"drop target", "ms", 1.04, {106}, {100}},
+                                         {"window", "ms", 1.04, {103}, {100}},
+                                         {"none yet", "ms", 1.04, {}, {100}}});
+  EXPECT_NE(table.find("1.060     1.04  covered\n"), std::string::npos) << table;
+  EXPECT_NE(table.find("1.030     1.04  OVER THE COST\n"), std::string::npos) << table;
+  const std::string unmeasured = table.substr(table.find("none yet"));
+  EXPECT_EQ(unmeasured.find("covered"), std::string::npos) << "no samples, no verdict";
+  EXPECT_EQ(unmeasured.find("OVER"), std::string::npos) << "no samples, no verdict";
+}
+
 }  // namespace
 }  // namespace bench
