@@ -3,12 +3,10 @@
 // The loop's start and end, in QueryPerformanceCounter ticks, go to
 // walk.ticks beside it, so that the program's own start does not count. A
 // command that cannot start ends it with the system's error code.
-// With --window on its command line, a window with themed controls stands
-// open through the walk: what each start costs a program that has a window,
-// on its own.
+// With --look-up on its command line, it first asks the shell which program
+// opens each document of documents.txt (the same number of lines), as Tavimo
+// must: what that look-up costs the walk, on its own.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -24,9 +22,9 @@ std::wstring BesideProgram(const wchar_t* name) {
   return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
 }
 
-std::vector<std::wstring> ReadCommandLines() {
+std::vector<std::wstring> ReadLines(const wchar_t* file_name) {
   std::vector<std::wstring> lines;
-  FILE* file = _wfopen(BesideProgram(L"commands.txt").c_str(), L"rb");
+  FILE* file = _wfopen(BesideProgram(file_name).c_str(), L"rb");
   if (!file) return lines;
   char line[4096];
   while (std::fgets(line, sizeof line, file)) {
@@ -43,41 +41,32 @@ std::vector<std::wstring> ReadCommandLines() {
   return lines;
 }
 
-// A shown window with a list box and a button, of the themed controls. The
-// controls library is loaded by name, so that without --window the walk has
-// nothing loaded that a window needs.
-void OpenWindow() {
-  using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init_controls = reinterpret_cast<InitControls>(reinterpret_cast<void*>(
-      GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  if (init_controls) init_controls(&controls);
-  WNDCLASSW window_class{};
-  window_class.lpfnWndProc = DefWindowProcW;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"FloorWalkWindow";
-  RegisterClassW(&window_class);
-  const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"FloorWalkWindow", L"Floor walk",
-                                      WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 243, 400,
-                                      nullptr, nullptr, window_class.hInstance, nullptr);
-  CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 227,
-                  295, window, nullptr, nullptr, nullptr);
-  CreateWindowExW(0, L"BUTTON", L"順序執行", WS_CHILD | WS_VISIBLE, 113, 328, 114, 33, window,
-                  nullptr, nullptr, nullptr);
-  ShowWindow(window, SW_SHOWNORMAL);
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+// The shell's look-up of the program that opens `document`, by its file name
+// in its folder, with SHELL32 loaded on first use as Tavimo loads it; false
+// when none is found.
+bool LookUpProgram(const std::wstring& document) {
+  using FindExecutable = HINSTANCE(WINAPI*)(LPCWSTR, LPCWSTR, LPWSTR);
+  static const auto find_executable = reinterpret_cast<FindExecutable>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "FindExecutableW")));
+  const size_t slash = document.find_last_of(L'\\');
+  const std::wstring folder = document.substr(0, slash);
+  wchar_t program[MAX_PATH] = {};
+  return find_executable && reinterpret_cast<INT_PTR>(find_executable(
+                                document.c_str() + slash + 1, folder.c_str(), program)) > 32;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
-  if (std::strstr(command_line, "--window")) OpenWindow();
-  std::vector<std::wstring> commands = ReadCommandLines();
+  std::vector<std::wstring> commands = ReadLines(L"commands.txt");
+  const bool look_up = std::strstr(command_line, "--look-up") != nullptr;
+  const std::vector<std::wstring> documents = ReadLines(L"documents.txt");
+  if (look_up && documents.size() != commands.size()) return ERROR_INVALID_DATA;
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
-  for (std::wstring& command : commands) {
+  for (size_t i = 0; i < commands.size(); ++i) {
+    if (look_up && !LookUpProgram(documents[i])) return ERROR_NO_ASSOCIATION;
+    std::wstring& command = commands[i];
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
