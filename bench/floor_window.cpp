@@ -152,7 +152,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   g_list = AddChild(window, L"LISTBOX", L"",
                     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL,
                     WS_EX_CLIENTEDGE, 0, 0, 227, 295);
-  if (g_takes_drops) RegisterDragDrop(g_list, &g_drop_target);
+  // Without its drop target it would measure nothing: it ends at once.
+  if (g_takes_drops && FAILED(RegisterDragDrop(g_list, &g_drop_target))) return 1;
   AddChild(window, L"BUTTON", L"增加項目", BS_PUSHBUTTON, 0, 0, 295, 113, 33);
   AddChild(window, L"BUTTON", L"移除項目", BS_PUSHBUTTON, 0, 113, 295, 114, 33);
   AddChild(window, L"BUTTON", L"加入網址", BS_PUSHBUTTON, 0, 0, 328, 113, 33);

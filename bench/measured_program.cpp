@@ -133,6 +133,9 @@ double MeasuredProgram::WaitUntilReady(int items) {
   WaitForInputIdle(process_, kReadyLimitMs);
   const bool ready = PollUntil(
       [&] {
+        if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) {
+          throw std::runtime_error(Ansi(name_) + ": ended before its window showed");
+        }
         WindowSearch search{process_id_, nullptr};
         EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
         if (!search.found) return false;
