@@ -57,21 +57,27 @@ std::string FormatTable(const std::vector<Figure>& figures) {
   for (const Figure& figure : figures) {
     const std::optional<double> ratio = Ratio(figure);
     table += Row(figure.name, figure.unit, MedianText(figure.tavimo), MedianText(figure.floor),
-                 ratio ? Format("%.3f", *ratio) : "-", Format("<= %.2f", figure.target_ratio),
+                 ratio ? Format("%.3f", *ratio) : "-", Format("<= %.3f", figure.target_ratio),
                  MeetsTarget(figure) ? "met" : "MISSED");
   }
   return table;
 }
 
-std::string FormatCosts(const std::vector<Figure>& costs) {
-  std::string table = Row("work", "unit", "with", "without", "ratio", "allowed", "");
-  for (const Figure& cost : costs) {
-    const std::optional<double> ratio = Ratio(cost);
-    table += Row(cost.name, cost.unit, MedianText(cost.tavimo), MedianText(cost.floor),
-                 ratio ? Format("%.3f", *ratio) : "-", Format("%.2f", cost.target_ratio),
-                 !ratio                        ? ""
-                 : *ratio >= cost.target_ratio ? "covered"
-                                               : "OVER THE COST");
+double Allowance(const Cost& cost) {
+  const std::optional<double> ratio =
+      Ratio({cost.name, cost.unit, 0, cost.with_work, cost.without});
+  return ratio && *ratio > 1 ? *ratio - 1 : 0;
+}
+
+std::string FormatCosts(const std::vector<Cost>& costs) {
+  std::string table = Row("work", "unit", "with", "without", "ratio", "allowed", "to");
+  for (const Cost& cost : costs) {
+    const std::optional<double> ratio =
+        Ratio({cost.name, cost.unit, 0, cost.with_work, cost.without});
+    table += Row(cost.name, cost.unit, MedianText(cost.with_work), MedianText(cost.without),
+                 ratio ? Format("%.3f", *ratio) : "-",
+                 cost.allowed_to.empty() ? "-" : Format("+%.3f", Allowance(cost)),
+                 cost.allowed_to.empty() ? "(shown only)" : cost.allowed_to);
   }
   return table;
 }

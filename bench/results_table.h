@@ -30,9 +30,23 @@ bool MeetsTarget(const Figure& figure);
 // A header line and one line per figure, each ending in "\n".
 std::string FormatTable(const std::vector<Figure>& figures);
 
-// The same for costs: figures of the floor given some of Tavimo's work (in
-// `tavimo`) beside the plain floor, each with the ratio that a target allows
-// for that work; it covers the cost when the ratio measured reaches it.
-std::string FormatCosts(const std::vector<Figure>& costs);
+// What work that Tavimo must do and the plain floor need not costs the
+// floor: the floor given the work beside the plain floor. The ratio of their
+// medians over one is that work's allowance, added to the target of the
+// figure named in `allowed_to` (none when empty).
+struct Cost {
+  std::string name;
+  std::string unit;
+  std::vector<double> with_work;
+  std::vector<double> without;
+  std::string allowed_to;
+};
+
+// The cost as a share of the plain floor's figure; none below zero, none
+// without samples.
+double Allowance(const Cost& cost);
+
+// A header line and one line per cost, each ending in "\n".
+std::string FormatCosts(const std::vector<Cost>& costs);
 
 }  // namespace bench

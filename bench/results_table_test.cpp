@@ -42,21 +42,24 @@ TEST(FormatTable, OneLinePerFigureWithMediansRatioTargetAndVerdict) {
   EXPECT_NE(start_up.find("105.0"), std::string::npos) << start_up;
   EXPECT_NE(start_up.find("100.0"), std::string::npos) << start_up;
   EXPECT_NE(start_up.find("1.050"), std::string::npos) << start_up;
-  EXPECT_NE(start_up.find("<= 1.10  met"), std::string::npos) << start_up;
+  EXPECT_NE(start_up.find("<= 1.100  met"), std::string::npos) << start_up;
   EXPECT_NE(line_with("memory").find("2.000"), std::string::npos) << line_with("memory");
   EXPECT_NE(line_with("memory").find("MISSED"), std::string::npos) << line_with("memory");
   EXPECT_NE(line_with("walk").find("MISSED"), std::string::npos) << "no samples, no verdict";
 }
 
-TEST(FormatCosts, SaysWhetherTheAllowanceIsCoveredByTheCostMeasured) {
-  const std::string table = FormatCosts({{"drop target", "ms", 1.04, {106}, {100}},
-                                         {"window", "ms", 1.04, {103}, {100}},
-                                         {"none yet", "ms", 1.04, {}, {100}}});
-  EXPECT_NE(table.find("1.060     1.04  covered\n"), std::string::npos) << table;
-  EXPECT_NE(table.find("1.030     1.04  OVER THE COST\n"), std::string::npos) << table;
-  const std::string unmeasured = table.substr(table.find("none yet"));
-  EXPECT_EQ(unmeasured.find("covered"), std::string::npos) << "no samples, no verdict";
-  EXPECT_EQ(unmeasured.find("OVER"), std::string::npos) << "no samples, no verdict";
+TEST(Allowance, TheCostOverThePlainFloorAndNeverBelowNothing) {
+  EXPECT_NEAR(Allowance({"drop target", "ms", {106, 104, 105}, {100}, "start-up"}), 0.05, 1e-9);
+  EXPECT_EQ(Allowance({"drop target", "ms", {98}, {100}, "start-up"}), 0)
+      << "work measured as cheaper than none allows nothing";
+  EXPECT_EQ(Allowance({"drop target", "ms", {}, {100}, "start-up"}), 0);
+}
+
+TEST(FormatCosts, OneLinePerCostWithItsAllowanceAndTheFigureItIsAllowedTo) {
+  const std::string table = FormatCosts({{"drop target", "ms", {106}, {100}, "start-up"},
+                                         {"drop target memory", "KiB", {120}, {100}, ""}});
+  EXPECT_NE(table.find("1.060   +0.060  start-up\n"), std::string::npos) << table;
+  EXPECT_NE(table.find("1.200        -  (shown only)\n"), std::string::npos) << table;
 }
 
 }  // namespace
