@@ -22,7 +22,7 @@ std::string Row(const std::string& figure, const std::string& unit, const std::s
                 const std::string& floor, const std::string& ratio, const std::string& target,
                 const std::string& verdict) {
   char line[200];
-  std::snprintf(line, sizeof line, "%-34s %-4s %10s %10s %7s %8s  %s\n", figure.c_str(),
+  std::snprintf(line, sizeof line, "%-34s %-4s %10s %10s %7s %9s  %s\n", figure.c_str(),
                 unit.c_str(), tavimo.c_str(), floor.c_str(), ratio.c_str(), target.c_str(),
                 verdict.c_str());
   return line;

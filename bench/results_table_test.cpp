@@ -58,8 +58,8 @@ TEST(Allowance, TheCostOverThePlainFloorAndNeverBelowNothing) {
 TEST(FormatCosts, OneLinePerCostWithItsAllowanceAndTheFigureItIsAllowedTo) {
   const std::string table = FormatCosts({{"drop target", "ms", {106}, {100}, "start-up"},
                                          {"drop target memory", "KiB", {120}, {100}, ""}});
-  EXPECT_NE(table.find("1.060   +0.060  start-up\n"), std::string::npos) << table;
-  EXPECT_NE(table.find("1.200        -  (shown only)\n"), std::string::npos) << table;
+  EXPECT_NE(table.find("1.060    +0.060  start-up\n"), std::string::npos) << table;
+  EXPECT_NE(table.find("1.200         -  (shown only)\n"), std::string::npos) << table;
 }
 
 }  // namespace
