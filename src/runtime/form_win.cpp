@@ -69,8 +69,8 @@ void Form::Create(std::wstring_view window_class, std::wstring_view caption, int
                   wc.hInstance, this);
   // The class's icons are the window's: the title bar, the task bar and
   // Alt+Tab take them from the class when the window sets none of its own.
-  // Setting them on the window as well made start-up 1.5 % slower under
-  // Wine, for nothing the user sees.
+  // Setting them on the window as well cost 40 more wineserver requests at
+  // start under Wine, for nothing the user sees.
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
