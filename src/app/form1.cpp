@@ -43,6 +43,7 @@ void Form1::Load() {
 
   rt::Dispatch([this] { Form_Load(); });
   ShowWindow(hWnd(), SW_SHOWNORMAL);
+  first_layout_size_.reset();
   SetFocus(Lst.hWnd());
 }
 
@@ -60,9 +61,24 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       rt::Dispatch([&] { Lst_OLEDragDrop(rt::TakeDroppedFiles(drop)); });
       return 0;
     }
-    case WM_SIZE:
-      rt::Dispatch([this] { Form_Resize(); });
+    case WM_SHOWWINDOW:
+      // Showing the window raises the first layout, as it is shown but
+      // before it appears: hidden controls move without drawing anything.
+      // The size message that showing then sends finds them laid out.
+      if (wparam && !shown_) {
+        shown_ = true;
+        first_layout_size_ = ClientSizePixels();
+        rt::Dispatch([this] { Form_Resize(); });
+      }
+      return DefaultHandling(message, wparam, lparam);
+    case WM_SIZE: {
+      const SIZE client = ClientSizePixels();
+      const bool laid_out = first_layout_size_ && first_layout_size_->cx == client.cx &&
+                            first_layout_size_->cy == client.cy;
+      first_layout_size_.reset();
+      if (!laid_out) rt::Dispatch([this] { Form_Resize(); });
       return 0;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
       return 0;

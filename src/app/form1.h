@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,4 +73,8 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   launch::RunInOrder run_in_order_;
   app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
   bool unloaded_ = false;
+  bool shown_ = false;
+  // While the window is first shown: the client size it was laid out for
+  // just before it appeared.
+  std::optional<SIZE> first_layout_size_;
 };
