@@ -60,7 +60,8 @@ bool LookUpProgram(const std::wstring& document) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
   std::vector<std::wstring> commands = ReadLines(L"commands.txt");
   const bool look_up = std::strstr(command_line, "--look-up") != nullptr;
-  const std::vector<std::wstring> documents = ReadLines(L"documents.txt");
+  const std::vector<std::wstring> documents =
+      look_up ? ReadLines(L"documents.txt") : std::vector<std::wstring>();
   if (look_up && documents.size() != commands.size()) return ERROR_INVALID_DATA;
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
