@@ -63,17 +63,24 @@ std::string FormatTable(const std::vector<Figure>& figures) {
   return table;
 }
 
+namespace {
+
+// The floor with the work over the floor without it.
+std::optional<double> CostRatio(const Cost& cost) {
+  return Ratio({cost.name, cost.unit, 0, cost.with_work, cost.without});
+}
+
+}  // namespace
+
 double Allowance(const Cost& cost) {
-  const std::optional<double> ratio =
-      Ratio({cost.name, cost.unit, 0, cost.with_work, cost.without});
+  const std::optional<double> ratio = CostRatio(cost);
   return ratio && *ratio > 1 ? *ratio - 1 : 0;
 }
 
 std::string FormatCosts(const std::vector<Cost>& costs) {
   std::string table = Row("work", "unit", "with", "without", "ratio", "allowed", "to");
   for (const Cost& cost : costs) {
-    const std::optional<double> ratio =
-        Ratio({cost.name, cost.unit, 0, cost.with_work, cost.without});
+    const std::optional<double> ratio = CostRatio(cost);
     table += Row(cost.name, cost.unit, MedianText(cost.with_work), MedianText(cost.without),
                  ratio ? Format("%.3f", *ratio) : "-",
                  cost.allowed_to.empty() ? "-" : Format("+%.3f", Allowance(cost)),
