@@ -5,7 +5,10 @@
 // shows; when it is closed it writes the list back to that file in one write
 // and a flush. With --drop-target on its command line it also takes OLE
 // drops on its list, refusing every one: what accepting files from the shell
-// costs at start, on its own. It shares no code with Tavimo.
+// costs at start, on its own. With --walk as well, once shown it minimises
+// itself and does the floor's walk with the shell's look-up of each
+// document, and ends: what Tavimo's walk costs given the window it keeps open
+// and the look-up it must make. It shares no code with Tavimo.
 #include <windows.h>
 // After windows.h, which they need.
 #include <commctrl.h>
@@ -13,6 +16,8 @@
 
 #include <cstring>
 #include <string>
+
+#include "floor_walk_loop.h"
 
 namespace {
 
@@ -165,11 +170,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   std::string().swap(store);
 
   ShowWindow(window, SW_SHOWNORMAL);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  int exit_code = 0;
+  if (std::strstr(command_line, "--walk")) {
+    ShowWindow(window, SW_MINIMIZE);
+    exit_code = bench::WalkCommandsBesideProgram(true);
+    DestroyWindow(window);
+  } else {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
   }
   if (g_takes_drops) OleUninitialize();
-  return 0;
+  return exit_code;
 }
