@@ -8,14 +8,14 @@
 
 namespace bench {
 
-namespace {
-
 std::wstring BesideProgram(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
   return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
 }
+
+namespace {
 
 std::vector<std::wstring> ReadLines(const wchar_t* file_name) {
   std::vector<std::wstring> lines;

@@ -1,7 +1,13 @@
-// The floors' walk, shared by floor_walk.exe and floor_window.exe --walk.
+// What the floor programs share: a file beside the program, and the walk
+// that floor_walk.exe and floor_window.exe --walk make.
 #pragma once
 
+#include <string>
+
 namespace bench {
+
+// The path of the file `name` in the running program's folder.
+std::wstring BesideProgram(const wchar_t* name);
 
 // Starts the command lines of commands.txt beside the program (UTF-8, one a
 // line) one after another and waits for each to end. Given `look_up`, it

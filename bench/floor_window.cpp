@@ -21,14 +21,7 @@
 
 namespace {
 
-constexpr wchar_t kStoreFileName[] = L"\\exefiles.dat";
-
-std::wstring StorePath() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.find_last_of(L'\\')) + kStoreFileName;
-}
+constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -118,7 +111,7 @@ RefusingDropTarget g_drop_target;
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CLOSE:
-      if (g_store_read) WriteList(g_list, StorePath());
+      if (g_store_read) WriteList(g_list, bench::BesideProgram(kStoreFileName));
       DestroyWindow(window);
       return 0;
     case WM_DESTROY:
@@ -165,7 +158,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   AddChild(window, L"BUTTON", L"順序執行", BS_PUSHBUTTON, 0, 113, 328, 114, 33);
 
   std::string store;
-  g_store_read = ReadWholeFile(StorePath(), store);
+  g_store_read = ReadWholeFile(bench::BesideProgram(kStoreFileName), store);
   if (g_store_read) FillList(g_list, store);
   std::string().swap(store);
 
