@@ -15,10 +15,12 @@ PACKAGES=(
   wine wine64 wine32:i386 xvfb xauth x11-utils fonts-wqy-microhei imagemagick zip
 )
 
-# Installs whatever of the packages is missing; does nothing when all are there.
+# Installs whatever of the packages (the arguments, else PACKAGES) is
+# missing; does nothing when all are there.
 ensure_packages() {
-  local missing=()
-  for package in "${PACKAGES[@]}"; do
+  local missing=() wanted=("$@")
+  [ $# -gt 0 ] || wanted=("${PACKAGES[@]}")
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
@@ -29,19 +31,30 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# The shipped program is 32-bit. Where the kernel cannot execute 32-bit Linux
-# programs (32-bit Wine's own loader is one), the same sources are built for
-# 64-bit Windows and run under 64-bit Wine instead.
-pick_wine() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# Where the Wine prefixes go: the build folder, unless the machine the
+# tests run on keeps them on a disk of its own (the virtual machine does).
+PREFIXES=${TAVIMO_PREFIX_ROOT:-$BUILD}
+
+# Whether this kernel runs 32-bit Linux programs; 32-bit Wine's own loader
+# is one, and some kernels are built without them.
+runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# The Wine and the cross build of one width: use_wine 32|64. The shipped
+# program is the 32-bit one.
+use_wine() {
+  if [ "$1" = 32 ]; then
     WINE_ARCH=win32 WINE_LOADER=/usr/lib/wine/wine TOOLCHAIN=mingw-i686
   else
     WINE_ARCH=win64 WINE_LOADER=/usr/lib/wine/wine64 TOOLCHAIN=mingw-x86_64
   fi
   WIN_BUILD=$BUILD/$TOOLCHAIN
   export WINEDEBUG=-all WINEARCH=$WINE_ARCH
-  export WINEPREFIX=${TAVIMO_WINEPREFIX:-$BUILD/wineprefix-$WINE_ARCH}
+  export WINEPREFIX=${TAVIMO_WINEPREFIX:-$PREFIXES/wineprefix-$WINE_ARCH}
 }
+
+# The width this machine's Wine runs best: 32-bit where the kernel can,
+# else the same sources built for 64-bit Windows under 64-bit Wine.
+pick_wine() { if runs_32bit; then use_wine 32; else use_wine 64; fi; }
 
 # Configures and builds one cross build: build_windows TOOLCHAIN TYPE [targets...]
 build_windows() {
@@ -55,7 +68,7 @@ build_windows() {
 # A fresh Wine prefix with no browser or text associations of its own (tests
 # register what they need) and a font for the Chinese captions.
 make_prefix() {
-  rm -rf "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" && mkdir -p "$(dirname "$WINEPREFIX")"
   WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
   /usr/lib/wine/wineserver -w
   "$WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
@@ -79,7 +92,7 @@ make_prefix() {
 BIG5_SUITES='Big5\.'
 use_big5_locale() {
   export LC_ALL=zh_TW.UTF-8 2>/dev/null  # no such Linux locale is needed
-  export WINEPREFIX=$BUILD/wineprefix-$WINE_ARCH-zh_TW
+  export WINEPREFIX=$PREFIXES/wineprefix-$WINE_ARCH-zh_TW
 }
 
 # A virtual display, unless one is given.
