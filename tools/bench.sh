@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks: builds Tavimo and the floor programs in release mode, runs them
-# under Wine on a virtual display and prints the medians of several runs
+# under Wine on a virtual display (natively: the shipped 32-bit build where
+# this kernel runs 32-bit programs, else the 64-bit build; its second line
+# says which) and prints the medians of several runs
 # (--runs N, default 7): each Tavimo figure beside the same work done by the
 # plainest Win32 program, their ratio and its target. Then the size of the
 # shipped 32-bit tavimo.exe, stripped, and the DLLs it imports.
@@ -32,6 +34,15 @@ start_virtual_wine
 cpu=$(sed -n 's/^model name\s*:\s*//p' /proc/cpuinfo | head -n 1)
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores, ${cpu:-unknown CPU}; Linux $(uname -r);" \
   "$("$WINE_LOADER" --version) ($WINE_ARCH, $TOOLCHAIN build)"
+# Timings taken inside the emulated machine would mean nothing: where this
+# kernel cannot run the shipped build, the figures are the 64-bit build's,
+# and say so.
+if [ "$WINE_ARCH" = win32 ]; then
+  echo "measured: the shipped 32-bit build, $WIN_BUILD/bin/tavimo.exe, under 32-bit Wine"
+else
+  echo "measured: the 64-bit build of the same sources, $WIN_BUILD/bin/tavimo.exe, under 64-bit Wine;" \
+    "NOT the shipped 32-bit build, which this kernel cannot run"
+fi
 status=0
 "$WINE_LOADER" "$WIN_BUILD/bin/bench_runner.exe" "$@" | tr -d '\r' || status=$?
 
