@@ -47,6 +47,8 @@ export PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/r
 # Wine prefixes on the machine's own disk: quicker than the shared folder,
 # and Linux file attributes work there.
 export TAVIMO_PREFIX_ROOT=/var/lib/tavimo
+# Programs run a few times slower here: the end-to-end tests wait longer.
+export TAVIMO_E2E_PATIENCE=3
 mount -t proc proc /proc
 mount -t sysfs sys /sys
 mount -t devtmpfs dev /dev
@@ -70,8 +72,9 @@ local_copy() {  # local_copy PATH
     cp -a "$1/." /var/lib/tavimo/programs/ && mount --bind /var/lib/tavimo/programs "$1"
 }
 if share top "$tavimo_top" && share build "$tavimo_build" && local_copy "$tavimo_build/mingw-i686/bin"; then
-  cd "$tavimo_top" && bash "$tavimo_build/vm32/run/command" </dev/null >/dev/ttyS1 2>&1
-  echo $? >"$tavimo_build/vm32/run/status"
+  # Through a pipe, as on the host: Wine draws a console on a terminal.
+  (cd "$tavimo_top" && bash "$tavimo_build/vm32/run/command" </dev/null 2>&1) | cat >/dev/ttyS1
+  echo "${PIPESTATUS[0]}" >"$tavimo_build/vm32/run/status"
 else
   echo "the shared folders could not be mounted" >/dev/ttyS1
 fi

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <sstream>
 
@@ -54,6 +55,16 @@ std::vector<Tavimo*>& Started() {
 
 }  // namespace
 
+std::chrono::milliseconds Patient(std::chrono::milliseconds limit) {
+  static const int factor = [] {
+    wchar_t value[16] = {};
+    const DWORD length = GetEnvironmentVariableW(L"TAVIMO_E2E_PATIENCE", value, 16);
+    const int parsed = length > 0 && length < 16 ? _wtoi(value) : 0;
+    return parsed > 0 ? parsed : 1;
+  }();
+  return limit * factor;
+}
+
 void FailIfTavimoEndedUnexpectedly() {
   for (Tavimo* tavimo : Started()) {
     // An orderly end (the window closed) exits with 0.
@@ -100,7 +111,7 @@ Tavimo::Tavimo(const TestFolder& folder) {
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
   Started().push_back(this);
-  WaitForInputIdle(process_, 10000);
+  WaitForInputIdle(process_, static_cast<DWORD>(Patient(10000ms).count()));
   // A box shown while the window loads comes before the window shows.
   const bool found = WaitUntil(
       [&] {
@@ -201,7 +212,7 @@ bool Tavimo::Close(std::chrono::milliseconds limit) {
 
 bool Tavimo::WaitForExit(std::chrono::milliseconds limit) {
   end_expected_ = true;
-  return WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+  return WaitForSingleObject(process_, static_cast<DWORD>(Patient(limit).count())) == WAIT_OBJECT_0;
 }
 
 bool Tavimo::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
