@@ -31,7 +31,8 @@ class LauncherWindow {
   virtual bool Unloaded() = 0;
   // Starts one item and returns after its process, if any, has ended and
   // pending window events have run; those events may change the list or close
-  // the window. Raises a RunError when the item cannot be started.
+  // the window. Raises a RunError for a failed start it has not reported
+  // itself.
   virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
   // Tells the user that the item could not be started, and why.
   virtual void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) = 0;
