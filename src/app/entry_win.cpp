@@ -5,7 +5,7 @@
 #include <string>
 
 #include "items/new_item.h"
-#include "runtime/ansi.h"
+#include "launch/route.h"
 #include "runtime/app_win.h"
 #include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
@@ -22,10 +22,8 @@ using items::NewItem;
 using items::NewItemVerdict;
 
 using texts::kEntryTitle;
-// The longest path the dialog adds, in bytes of the system code page.
-constexpr size_t kMaxPathBytes = 254;
 // The dialog's buffers, in characters: room for any path it can show, so that
-// the length is judged on the path as stored.
+// the length is judged on the path itself.
 constexpr DWORD kDialogBufferChars = 1024;
 
 // Appends the item unless the list is full or the store could not give it
@@ -45,7 +43,18 @@ void Append(rt::ListBox& list, const NewItem& item) {
 }
 
 void TellTooLong() {
-  rt::MsgBox(texts::PathTooLong(kMaxPathBytes), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+  rt::MsgBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+}
+
+// Every way in takes the same limit: the longest item that every route can
+// start, measured on the text as it comes in (a file by its long name, which
+// is what its start uses).
+void Add(rt::ListBox& list, std::wstring text, bool names_file) {
+  if (text.size() > launch::kLongestItem) {
+    TellTooLong();
+    return;
+  }
+  Append(list, CheckNewItem(std::move(text), list.ListCount(), names_file, rt::ShortPath));
 }
 
 }  // namespace
@@ -68,7 +77,9 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
   record.nMaxFileTitle = kDialogBufferChars;
   record.lpstrInitialDir = initial_folder.c_str();
   record.lpstrTitle = kEntryTitle;
-  record.Flags = 0;
+  // The dialog otherwise makes the chosen folder the program's current one,
+  // holding it open (a stick could not be ejected).
+  record.Flags = OFN_NOCHANGEDIR;
 
   if (!rt::comdlg32::GetOpenFileNameW(&record)) {
     const DWORD error = rt::comdlg32::CommDlgExtendedError();
@@ -80,23 +91,18 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
     return;  // a plain cancel says nothing
   }
   file.resize(file.find(L'\0'));
-  const NewItem item = CheckNewItem(std::move(file), list.ListCount(), true, rt::ShortPath);
-  if (item.verdict == NewItemVerdict::kAdd && rt::ToAnsi(item.text).size() > kMaxPathBytes) {
-    TellTooLong();
-    return;
-  }
-  Append(list, item);
+  Add(list, std::move(file), true);
 }
 
 void AddTypedAddress(rt::ListBox& list) {
   std::wstring answer = rt::InputBox(texts::kAddressPrompt, kEntryTitle);
   if (answer.empty()) return;
-  Append(list, CheckNewItem(std::move(answer), list.ListCount(), false, rt::ShortPath));
+  Add(list, std::move(answer), false);
 }
 
 void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
-  Append(list, CheckNewItem(files.front(), list.ListCount(), true, rt::ShortPath));
+  Add(list, files.front(), true);
 }
 
 void RemoveCurrentItem(rt::ListBox& list) {

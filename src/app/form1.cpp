@@ -182,6 +182,16 @@ void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
 
 void Form1::CExe_Click() { run_in_order_.Run(*this); }
 
+std::optional<std::wstring> Form1::ItemText(launch::ItemId item) {
+  const int index = Lst.IndexOf(item);
+  if (index < 0) return std::nullopt;
+  return Lst.List(index);
+}
+
 void Form1::RunItem(std::wstring item_text, int32_t window_style) {
   launch::RunItem(std::move(item_text), window_style, hWnd());
+}
+
+void Form1::ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) {
+  launch::ReportFailedStart(item_text, reason);
 }

@@ -42,11 +42,11 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   // launch::LauncherWindow
   void Minimise() override { SetWindowState(1); }
   void Restore() override { SetWindowState(0); }
-  int ListCount() override { return Lst.ListCount(); }
-  bool Selected(int index) override { return Lst.Selected(index); }
-  std::wstring List(int index) override { return Lst.List(index); }
+  std::vector<launch::ItemId> SelectedItems() override { return Lst.SelectedIds(); }
+  std::optional<std::wstring> ItemText(launch::ItemId item) override;
   bool Unloaded() override { return unloaded_; }
   void RunItem(std::wstring item_text, int32_t window_style) override;
+  void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override;
 
   // LayoutForm
   float ScaleWidth() override { return Form::ScaleWidth(); }

@@ -7,8 +7,10 @@
 
 #include "app/form1.h"
 #include "runtime/events_win.h"
+#include "runtime/system_library_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  rt::LoadDllsFromSystemFolderOnly();
   // Drops from the shell arrive through OLE; the open-file dialog wants COM.
   OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

@@ -26,12 +26,4 @@ std::wstring QuoteArgument(std::wstring_view argument) {
   return quoted;
 }
 
-std::wstring ProgramWithArgument(std::wstring_view program, std::wstring_view argument) {
-  std::wstring command_line = L"\"";
-  command_line += program;
-  command_line += L"\" ";
-  command_line += QuoteArgument(argument);
-  return command_line;
-}
-
 }  // namespace launch

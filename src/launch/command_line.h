@@ -13,9 +13,4 @@ namespace launch {
 // quotes, so an empty argument is still passed.
 std::wstring QuoteArgument(std::wstring_view argument);
 
-// "\"program\" " followed by QuoteArgument(argument). The program path is
-// quoted without escaping: Windows paths cannot hold a double quote, and the
-// program name is parsed without backslash escapes.
-std::wstring ProgramWithArgument(std::wstring_view program, std::wstring_view argument);
-
 }  // namespace launch

@@ -86,18 +86,5 @@ TEST(QuoteArgumentTest, ParsesBackToExactlyTheArgument) {
   }
 }
 
-TEST(ProgramWithArgumentTest, GivesTheProgramAndExactlyOneArgument) {
-  const std::wstring browser = L"C:\\Program Files\\Web Browser\\browser.exe";
-  const std::wstring address = L"http://example.com/a \"b\" c\\";
-  const std::wstring command_line = ProgramWithArgument(browser, address);
-
-  EXPECT_EQ(command_line,
-            L"\"C:\\Program Files\\Web Browser\\browser.exe\" "
-            L"\"http://example.com/a \\\"b\\\" c\\\\\"");
-  EXPECT_EQ(ParseCommandLine(command_line), (Arguments{browser, address}));
-  EXPECT_EQ(ParseCommandLine(ProgramWithArgument(L"C:\\edit.exe", L"")),
-            (Arguments{L"C:\\edit.exe", L""}));
-}
-
 }  // namespace
 }  // namespace launch

@@ -1,16 +1,26 @@
 // Which way an item is started, chosen from its text alone.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace launch {
 
+// Every route hands the item to the shell, which starts it as a double-click
+// in Explorer does.
 enum class LaunchRoute {
-  kProgram,      // handed to the shell by its short path, not waited for
+  kProgram,      // a program, not waited for
   kWeb,          // started in the browser the shell associates with web pages
-  kShortcut,     // handed to the shell as it is, not waited for
-  kAssociation,  // started in the program the shell associates with it
+  kShortcut,     // a shortcut, not waited for
+  kAssociation,  // opened by the program registered for it
 };
+
+// The longest item, in characters, that every route can start. Windows'
+// shell takes a path of up to MAX_PATH - 1 (259) characters; Wine's takes a
+// document's path of up to 255 (its lookup buffer holds 256), a program's
+// or a shortcut's of up to 259. No item longer than this comes into the
+// list.
+constexpr size_t kLongestItem = 255;
 
 // The first test that holds wins: a text ending in "exe" is a program even
 // when it starts with "http". Letter case does not matter, no dot is needed

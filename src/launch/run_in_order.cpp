@@ -1,11 +1,9 @@
 #include "launch/run_in_order.h"
 
-#include <cstdint>
-#include <limits>
-
 #include "runtime/run_error.h"
 
 namespace launch {
+
 namespace {
 
 // Marks a walk in progress for its lifetime, so that every way out of a walk,
@@ -20,14 +18,6 @@ class InProgressMark {
  private:
   bool& in_progress_;
 };
-
-// List indexes are 16-bit signed numbers: a last index beyond them overflows
-// rather than wrapping round to a walk of nothing.
-int LastIndex(int list_count) {
-  const int last = list_count - 1;
-  if (last > std::numeric_limits<int16_t>::max()) rt::Raise(rt::kOverflow);
-  return last;
-}
 
 void RestoreUnlessUnloaded(LauncherWindow& window) {
   if (!window.Unloaded()) window.Restore();
@@ -49,11 +39,17 @@ void RunInOrder::Run(LauncherWindow& window) {
 }
 
 void RunInOrder::Walk(LauncherWindow& window) {
-  const int last_index = LastIndex(window.ListCount());
-  for (int index = 0; index <= last_index; ++index) {
-    // Each item's run lets other events close the window or shorten the list.
-    if (window.Unloaded() || index >= window.ListCount()) return;
-    if (window.Selected(index)) window.RunItem(window.List(index), kRunWindowStyle);
+  // The items are taken by identity before the first one runs: each run lets
+  // other events add and remove items, which moves the others' indexes.
+  for (const ItemId item : window.SelectedItems()) {
+    if (window.Unloaded()) return;
+    const std::optional<std::wstring> text = window.ItemText(item);
+    if (!text) continue;  // removed meanwhile
+    try {
+      window.RunItem(*text, kRunWindowStyle);
+    } catch (const rt::RunError& error) {
+      window.ReportFailedStart(*text, error.description);
+    }
   }
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace launch {
 
@@ -11,21 +13,29 @@ namespace launch {
 // focus (SW_SHOWNORMAL).
 constexpr int32_t kRunWindowStyle = 1;
 
+// An item's identity in the list: given when the item is added, never given
+// to another, and kept while other items are added and removed.
+using ItemId = uint32_t;
+
 // The main window as the walk sees it. The object must outlive the walk even
 // when the window itself is closed during it.
 class LauncherWindow {
  public:
   virtual void Minimise() = 0;
   virtual void Restore() = 0;
-  virtual int ListCount() = 0;
-  virtual bool Selected(int index) = 0;
-  virtual std::wstring List(int index) = 0;
+  // The items whose flag is set, in list order.
+  virtual std::vector<ItemId> SelectedItems() = 0;
+  // The item's text, or nothing once it has left the list.
+  virtual std::optional<std::wstring> ItemText(ItemId item) = 0;
   // True once the window has been closed.
   virtual bool Unloaded() = 0;
   // Starts one item and returns after its process, if any, has ended and
   // pending window events have run; those events may change the list or close
-  // the window.
+  // the window. Raises a RunError for a failed start it has not reported
+  // itself.
   virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
+  // Tells the user that the item could not be started, and why.
+  virtual void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) = 0;
 
  protected:
   ~LauncherWindow() = default;
@@ -35,12 +45,13 @@ class LauncherWindow {
 // command chosen again while an item runs does not start a second walk.
 class RunInOrder {
  public:
-  // Minimises the window, runs each selected item from index 0 to the last
-  // index as the list stood before the walk, and restores the window. Items
-  // added meanwhile are not run; when items are removed the walk stops at the
-  // end of the list as it now stands; when the window is closed the walk ends
-  // at once and leaves it alone. An error ends the walk and propagates, the
-  // window restored and the command ready to run again.
+  // Minimises the window, runs in list order each item that was selected
+  // when the walk began and is still in the list when its turn comes, and
+  // restores the window. Items added meanwhile are not run, and none runs
+  // twice. An item that cannot be started is reported and the walk goes on;
+  // when the window is closed the walk ends at once and leaves it alone. Any
+  // other error ends the walk and propagates, the window restored and the
+  // command ready to run again.
   void Run(LauncherWindow& window);
 
  private:

@@ -15,6 +15,7 @@ void ListBox::AddItem(const std::wstring& text) {
   const LRESULT index =
       SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (index == LB_ERR || index == LB_ERRSPACE) Raise(kOutOfMemory);
+  SendMessageW(hWnd(), LB_SETITEMDATA, static_cast<WPARAM>(index), next_id_++);
 }
 
 void ListBox::RemoveItem(int index) {
@@ -51,6 +52,39 @@ bool ListBox::Selected(int index) const {
 void ListBox::SetSelected(int index, bool selected) {
   CheckIndex(index, kInvalidPropertyArrayIndex);
   SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, index);
+}
+
+std::vector<ListBox::ItemId> ListBox::SelectedIds() const {
+  std::vector<int> indexes(static_cast<size_t>(SendMessageW(hWnd(), LB_GETSELCOUNT, 0, 0)));
+  indexes.resize(static_cast<size_t>(SendMessageW(hWnd(), LB_GETSELITEMS, indexes.size(),
+                                                  reinterpret_cast<LPARAM>(indexes.data()))));
+  std::vector<ItemId> ids;
+  ids.reserve(indexes.size());
+  for (int index : indexes) ids.push_back(IdAt(index));
+  return ids;
+}
+
+// Items are only appended, with ids that grow, and never reordered: the ids
+// stand in increasing order down the list, and a binary search finds one
+// among the longest list in 16 steps.
+int ListBox::IndexOf(ItemId id) const {
+  int first = 0;
+  int past_last = ListCount();
+  while (first < past_last) {
+    const int middle = first + (past_last - first) / 2;
+    const ItemId middle_id = IdAt(middle);
+    if (middle_id == id) return middle;
+    if (middle_id < id) {
+      first = middle + 1;
+    } else {
+      past_last = middle;
+    }
+  }
+  return -1;
+}
+
+ListBox::ItemId ListBox::IdAt(int index) const {
+  return static_cast<ItemId>(SendMessageW(hWnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
 void ListBox::Reserve(int items, size_t text_bytes) {

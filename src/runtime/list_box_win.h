@@ -3,7 +3,9 @@
 // the flag is the list box's own selection state (LB_GETSEL reads it).
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/control_win.h"
 
@@ -11,6 +13,11 @@ namespace rt {
 
 class ListBox : public Control {
  public:
+  // Names one item while others are added and removed: given when the item
+  // is added, in increasing order, and never given again. Kept with the item
+  // itself, as its item data.
+  using ItemId = uint32_t;
+
   void Create(const Form& form, int id, const TwipsRect& place);
 
   // Appends the text as the last item, its flag clear. Raises 7 when the
@@ -26,6 +33,11 @@ class ListBox : public Control {
   bool Selected(int index) const;
   void SetSelected(int index, bool selected);
 
+  // The ids of the items whose flag is set, in list order.
+  std::vector<ItemId> SelectedIds() const;
+  // The index of the item with the id, or -1 once it has been removed.
+  int IndexOf(ItemId id) const;
+
   // The user has moved the focus to an item (a click or a key).
   void MarkFocusTaken() { focus_taken_ = true; }
 
@@ -35,8 +47,10 @@ class ListBox : public Control {
 
  private:
   void CheckIndex(int index, int error) const;
+  ItemId IdAt(int index) const;
 
   bool focus_taken_ = false;
+  ItemId next_id_ = 1;
 };
 
 }  // namespace rt

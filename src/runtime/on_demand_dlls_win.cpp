@@ -20,13 +20,13 @@ SystemLibrary& Comdlg32() {
 
 namespace shell32 {
 
-BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
-  static const auto function = Shell32().Find<decltype(&::ShellExecuteExA)>("ShellExecuteExA");
+BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) {
+  static const auto function = Shell32().Find<decltype(&::ShellExecuteExW)>("ShellExecuteExW");
   return function(info);
 }
 
-HINSTANCE FindExecutableA(const char* file, const char* folder, char* program) {
-  static const auto function = Shell32().Find<decltype(&::FindExecutableA)>("FindExecutableA");
+HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* folder, wchar_t* program) {
+  static const auto function = Shell32().Find<decltype(&::FindExecutableW)>("FindExecutableW");
   return function(file, folder, program);
 }
 

@@ -12,8 +12,8 @@
 
 namespace rt::shell32 {
 
-BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info);
-HINSTANCE FindExecutableA(const char* file, const char* folder, char* program);
+BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);
+HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* folder, wchar_t* program);
 UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
 
 }  // namespace rt::shell32

@@ -1,5 +1,5 @@
-// A file's short (8.3) path: the same file named in plain characters, which
-// any code page holds and which stays within the ANSI calls' length limit.
+// A file's short (8.3) path, the same file named in plain characters that
+// any code page holds, and back from it to the file's long name.
 #pragma once
 
 #include <string>
@@ -9,5 +9,9 @@ namespace rt {
 // "" when the file has none (it does not exist, or the volume keeps no
 // short names).
 std::wstring ShortPath(const std::wstring& path);
+
+// The path with every part in its long form, as Explorer names the file;
+// "" when the file cannot be found.
+std::wstring LongPath(const std::wstring& path);
 
 }  // namespace rt

@@ -24,6 +24,17 @@ HMODULE LoadFromSystemFolder(const wchar_t* file_name) {
 
 }  // namespace
 
+void LoadDllsFromSystemFolderOnly() {
+  const FARPROC address =
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+  const auto set_default_dll_directories = reinterpret_cast<decltype(&::SetDefaultDllDirectories)>(
+      reinterpret_cast<void (*)()>(address));
+  if (set_default_dll_directories && set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    return;
+  }
+  SetDllDirectoryW(L"");
+}
+
 HMODULE SystemLibrary::Module() {
   if (!module_) {
     module_ = LoadFromSystemFolder(file_name_);

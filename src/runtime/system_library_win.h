@@ -6,6 +6,13 @@
 
 namespace rt {
 
+// Makes the DLLs loaded from now on, the program's own and those Windows
+// loads for it, come from the system folder alone: never from the program's
+// folder or the current one, where anyone may have put a DLL of the same
+// name. Windows without SetDefaultDllDirectories (before the 2011 loader
+// update) keeps its own order, with the current folder taken out of it.
+void LoadDllsFromSystemFolderOnly();
+
 class SystemLibrary {
  public:
   explicit SystemLibrary(const wchar_t* file_name) : file_name_(file_name) {}

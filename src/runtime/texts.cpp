@@ -12,8 +12,8 @@ std::wstring NotStorable(const std::wstring& item) {
   return L"無法加入這個項目：其中有系統字碼頁無法儲存的字元。\n\n" + item;
 }
 
-std::wstring PathTooLong(size_t most_bytes) {
-  return L"所選檔案的路徑太長，無法加入（最多 " + std::to_wstring(most_bytes) + L" 個位元組）。";
+std::wstring ItemTooLong(size_t most_characters) {
+  return L"項目太長，無法加入（最多 " + std::to_wstring(most_characters) + L" 個字元）。";
 }
 
 std::wstring DialogFailed(unsigned long error_code) {

@@ -23,7 +23,7 @@ inline constexpr wchar_t kOk[] = L"OK";
 inline constexpr wchar_t kCancel[] = L"Cancel";
 std::wstring ListFull(int most_items);
 std::wstring NotStorable(const std::wstring& item);
-std::wstring PathTooLong(size_t most_bytes);
+std::wstring ItemTooLong(size_t most_characters);
 std::wstring DialogFailed(unsigned long error_code);
 
 // Starting items.

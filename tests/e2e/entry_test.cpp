@@ -1,6 +1,9 @@
 // Adding items (open-file dialog, input box, a drop from the shell) and
 // removing them, driven as the user does it, and what reaches the store.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <future>
 #include <string>
@@ -9,18 +12,22 @@
 #include "dialogs.h"
 #include "drag_source.h"
 #include "driver.h"
+#include "file_association_win.h"
+#include "recorder_copy.h"
 
 namespace e2e {
 namespace {
 
 constexpr wchar_t kAddFile[] = L"增加項目";
 constexpr wchar_t kRemove[] = L"移除項目";
+constexpr wchar_t kRun[] = L"順序執行";
 constexpr wchar_t kStore[] = L"exefiles.dat";
 // The open-file dialog's file-name box and file-type list.
 constexpr int kFileTypeList = 0x470;
 // Devanagari: no ANSI code page holds it.
 constexpr wchar_t kOutsideCodePages[] = L"\u0915\u093F";
 
+using test_files::FileAssociation;
 using Items = std::vector<std::wstring>;
 using Flags = std::vector<bool>;
 
@@ -120,7 +127,7 @@ void ExpectBoxSaying(const Tavimo& tavimo, const std::wstring& words, const char
 }
 
 void ExpectTooLongBox(const Tavimo& tavimo) {
-  ExpectBoxSaying(tavimo, L"路徑太長", "the path is too long");
+  ExpectBoxSaying(tavimo, L"項目太長", "the item is too long");
 }
 
 // A store holding as many items as the list takes.
@@ -131,22 +138,66 @@ std::string FullStore() {
   return store;
 }
 
-TEST(EntryOpenFileDialog, PathMustFitIn254BytesOfTheCodePage) {
+// The dialog, a drop and the input box take items of up to 255 characters,
+// the longest every route starts (Wine's shell starts no longer document),
+// and refuse longer ones with the same box. An item at the limit starts.
+TEST(EntryLengthLimit, DialogDropAndInputBoxTakeTheLongestItemThatStarts) {
   TestFolder folder;
-  // Paths of 254 and 255 characters.
-  const std::wstring fits = folder.File(std::wstring(254 - folder.Path().size() - 1, L'f'));
-  const std::wstring too_long = folder.File(std::wstring(255 - folder.Path().size() - 1, L'l'));
+  RecorderCopy editor(folder.File(L"editor"), 0ms);
+  const FileAssociation document_type(L".tvd", editor.Program());
+  const std::wstring fits =
+      folder.File(std::wstring(255 - folder.Path().size() - 5, L'f') + L".tvd");
+  const std::wstring too_long = folder.File(std::wstring(256 - folder.Path().size() - 1, L'l'));
+  ASSERT_EQ(fits.size(), 255u);
+  ASSERT_EQ(too_long.size(), 256u);
   WriteBytes(fits, "");
   WriteBytes(too_long, "");
   Tavimo tavimo(folder);
 
   ChooseFile(PressAddFile(tavimo), fits);
   ASSERT_TRUE(WaitForItemCount(tavimo, 1));
-  EXPECT_EQ(tavimo.Items(), Items{fits});
-
   ChooseFile(PressAddFile(tavimo), too_long);
   ExpectTooLongBox(tavimo);
-  EXPECT_EQ(tavimo.Items(), Items{fits});
+  DragFiles(ListCentre(tavimo), {fits});
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2));
+  DragFiles(ListCentre(tavimo), {too_long});
+  ExpectTooLongBox(tavimo);
+  Answer(PressAddAddress(tavimo), L"http://" + std::wstring(249, L'w'));
+  ExpectTooLongBox(tavimo);
+  EXPECT_EQ(tavimo.Items(), (Items{fits, fits}));
+
+  tavimo.ClickItem(0);
+  tavimo.Press(kRun);
+  const std::vector<RecordedRun> runs = editor.WaitForRuns(1, true);
+  ASSERT_EQ(runs.size(), 1u) << "expected the item at the limit to start";
+  EXPECT_EQ(runs[0].arguments, Items{fits});
+}
+
+// The dialog leaves the program's current folder alone: the folder a file
+// was chosen from is not held open, and can be removed (a stick ejected).
+TEST(EntryOpenFileDialog, TheFolderAFileCameFromIsNotHeld) {
+  TestFolder folder;
+  const std::wstring stick = folder.File(L"stick");
+  CreateDirectoryW(stick.c_str(), nullptr);
+  const std::wstring chosen = stick + L"\\notes.txt";
+  WriteBytes(chosen, "");
+  Tavimo tavimo(folder);
+
+  // Into the folder first, then the file in it, as the user clicks there.
+  const HWND dialog = PressAddFile(tavimo);
+  ASSERT_NE(dialog, nullptr) << "expected the open-file dialog";
+  ChooseFile(dialog, stick);
+  // Gone into the folder, the dialog lists its one file, in a view made anew.
+  ASSERT_TRUE(WaitUntil([&] {
+    const HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
+    const HWND files = FindWindowExW(view, nullptr, L"SysListView32", nullptr);
+    return SendMessageW(files, LVM_GETITEMCOUNT, 0, 0) == 1;
+  }));
+  ChooseFile(dialog, L"notes.txt");
+  ASSERT_TRUE(WaitForItemCount(tavimo, 1));
+  EXPECT_EQ(tavimo.Items(), Items{chosen});
+  ASSERT_TRUE(DeleteFileW(chosen.c_str()));
+  EXPECT_TRUE(RemoveDirectoryW(stick.c_str())) << "error " << GetLastError();
 }
 
 TEST(EntryOpenFileDialog, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
@@ -172,18 +223,18 @@ TEST(EntryOpenFileDialog, FileNamedOutsideTheCodePageIsKeptByItsShortPath) {
 }
 
 // Runs only where the system code page is Big5, as the StoreBig5 suite does:
-// there a Chinese character takes two bytes, so a path of fewer than 254
-// characters can pass 254 bytes.
-TEST(EntryBig5, DialogPathOver254BytesIsRefusedThoughItHasFewerCharacters) {
+// there a Chinese character takes two bytes, and the limit counts
+// characters.
+TEST(EntryBig5, LimitCountsCharactersNotBytes) {
   if (GetACP() != 950) {
     GTEST_SKIP() << "needs the system code page 950 (Big5), got " << GetACP();
   }
   TestFolder folder;
-  const size_t room = 254 - Ansi(folder.Path()).size() - 1;  // bytes left for the name
   // Typed, not made: Wine cannot make such names where Linux has no Chinese
   // locale, and the dialog takes a new file's name as it stands.
-  const std::wstring fits = folder.File(std::wstring(room / 2, L'功'));
-  const std::wstring too_long = fits + L"ab";
+  const std::wstring fits = folder.File(std::wstring(255 - folder.Path().size() - 1, L'功'));
+  ASSERT_GT(Ansi(fits).size(), 255u);
+  const std::wstring too_long = fits + L"a";
   Tavimo tavimo(folder);
 
   ChooseFile(PressAddFile(tavimo), fits);

@@ -206,25 +206,27 @@ TEST(Launch, ProgramOrShortcutThatCannotStartIsReportedOnceAndTheWalkGoesOn) {
   EXPECT_TRUE(tavimo.Dialogs().empty());
 }
 
-// Paths longer than the ANSI calls take (259 characters), and a program
-// folder whose name the code page cannot hold, reach the shell by their
-// short paths. (Wine starts no program from beyond 259 characters, even by
-// its short path, so the long item here is a document.)
-TEST(Launch, PathsTheAnsiCallsCannotTakeGoThroughTheirShortPaths) {
-  // Devanagari: no code page holds it. The items themselves are stored, so
-  // they lie elsewhere.
+// An item kept by its short path, because its name is outside the code page,
+// is looked up and started by its long name: the short name keeps only three
+// letters of the extension. The browser is looked up by the probe file beside
+// the program, in a folder whose name is outside the code page too.
+TEST(Launch, DocumentsAndTheBrowserAreLookedUpByTheirLongNames) {
+  // Devanagari: no code page holds it; Polish letters that code page 1252
+  // would turn into look-alikes.
   TestFolder folder(L"tavimo-e2e-\u0915\u093F-");
   TestFolder elsewhere;
-  const std::wstring deep = elsewhere.File(std::wstring(120, L'a'));
-  CreateDirectoryW(deep.c_str(), nullptr);
   RecorderCopy helper(elsewhere.File(L"helper"), 0ms);
   const FileAssociation browser(L".htm", helper.Program());
-  const FileAssociation document_type(L".tvd", helper.Program());
-  const std::wstring document = Document(deep + L"\\" + std::wstring(120, L'c') + L".tvd");
-  ASSERT_GT(document.size(), 259u);
-  const std::vector<Item> items = {{document, true}, {L"http://example.com/", true}};
+  const FileAssociation note_type(L".tavimonote", helper.Program());
+  const std::wstring document =
+      Document(elsewhere.File(L"\u0142\u00f3d\u017a \u0915\u093F notes.tavimonote"));
+  wchar_t short_path[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameW(document.c_str(), short_path, MAX_PATH), 0u);
+  ASSERT_NE(short_path, document) << "expected a short path";
+  const std::vector<Item> items = {{short_path, true}, {L"http://example.com/", true}};
   WriteBytes(folder.File(L"exefiles.dat"), StoreBytes(items));
   Tavimo tavimo(folder);
+  ASSERT_EQ(tavimo.Items(), Texts(items));
 
   tavimo.Press(kRunButton);
   const std::vector<RecordedRun> runs = helper.WaitForRuns(2, true);
@@ -233,6 +235,40 @@ TEST(Launch, PathsTheAnsiCallsCannotTakeGoThroughTheirShortPaths) {
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0].arguments, Arguments{document});
   EXPECT_EQ(runs[1].arguments, Arguments{L"http://example.com/"});
+  EXPECT_FALSE(Exists(folder.File(kProbeFile)));
+}
+
+// A document starts as a double-click in Explorer starts it: by the command
+// registered for its type, with the arguments around "%1", in the document's
+// own folder. A program and the browser start in their own folders too,
+// never in the one Tavimo was started in.
+TEST(Launch, RegisteredCommandRunsInTheItemsOwnFolder) {
+  TestFolder folder;
+  RecorderCopy editor(folder.File(L"Editor"), 0ms);
+  RecorderCopy program(folder.File(L"Program Folder"), 0ms);
+  const FileAssociation document_type(L".tvd", editor.Program(),
+                                      L"/view --title \"two words\" \"%1\" --then-exit");
+  const FileAssociation browser(L".htm", editor.Program());
+  CreateDirectoryW(folder.File(L"My Documents").c_str(), nullptr);
+  const std::wstring document = Document(folder.File(L"My Documents\\report.tvd"));
+  const std::wstring address = L"http://example.com/";
+  WriteBytes(folder.File(L"exefiles.dat"),
+             StoreBytes({{document, true}, {program.Program(), true}, {address, true}}));
+  Tavimo tavimo(folder);
+
+  tavimo.Press(kRunButton);
+  const std::vector<RecordedRun> edits = editor.WaitForRuns(2, true);
+  const std::vector<RecordedRun> programs = program.WaitForRuns(1, true);
+  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box";
+  ASSERT_EQ(edits.size(), 2u);
+  EXPECT_EQ(edits[0].arguments,
+            (Arguments{L"/view", L"--title", L"two words", document, L"--then-exit"}));
+  EXPECT_EQ(edits[0].working_folder, folder.File(L"My Documents"));
+  EXPECT_EQ(edits[1].arguments, Arguments{address});
+  EXPECT_EQ(edits[1].working_folder, folder.File(L"Editor"));
+  ASSERT_EQ(programs.size(), 1u);
+  EXPECT_EQ(programs[0].working_folder, folder.File(L"Program Folder"));
 }
 
 // A started program that sends a message to every top-level window waits
@@ -276,35 +312,46 @@ TEST(Launch, ClosingTheWindowDuringAWalkSavesTheListAndEndsTheProgram) {
   EXPECT_EQ(runs.size(), 1u) << "expected the walk to end with the window";
 }
 
+// While the second item runs, the user removes the first and the third, adds
+// a ticked item and presses the run button again. The walk goes on with the
+// fourth: nothing skipped, nothing removed or added started, no second walk.
 TEST(Launch, ListChangesAndTheRunButtonDuringAWalk) {
   TestFolder folder;
-  RecorderCopy editor(folder.File(L"editor"), 800ms);
+  RecorderCopy editor(folder.File(L"editor"), 1500ms);
   const FileAssociation document_type(L".tvd", editor.Program());
-  const std::wstring first = Document(folder.File(L"first.tvd"));
-  const std::wstring second = Document(folder.File(L"second.tvd"));
-  const std::wstring third = Document(folder.File(L"third.tvd"));
-  WriteBytes(folder.File(L"exefiles.dat"),
-             StoreBytes({{first, true}, {second, true}, {third, true}}));
+  std::vector<std::wstring> documents;
+  for (const wchar_t* name : {L"first", L"second", L"third", L"fourth", L"added"}) {
+    documents.push_back(Document(folder.File(std::wstring(name) + L".tvd")));
+  }
+  WriteBytes(folder.File(L"exefiles.dat"), StoreBytes({{documents[0], true},
+                                                       {documents[1], true},
+                                                       {documents[2], true},
+                                                       {documents[3], true}}));
   Tavimo tavimo(folder);
 
   tavimo.Press(kRunButton);
-  ASSERT_EQ(editor.WaitForRuns(1, false).size(), 1u);
-  // Handled once the first item has ended: the second item is made current
-  // (its flag cleared by the click) and removed, and the run button is
-  // pressed again.
-  tavimo.ClickItem(1);
+  ASSERT_EQ(editor.WaitForRuns(2, false).size(), 2u);
+  // Handled once the second item has ended, in this order: the third item is
+  // made current (its flag cleared by the click) and removed, then the first.
+  tavimo.ClickItem(2);
+  tavimo.Press(kRemoveButton);
+  tavimo.ClickItem(0);
   tavimo.Press(kRemoveButton);
   tavimo.Press(kRunButton);
+  Answer(PressAddAddress(tavimo), documents[4]);
+  ASSERT_TRUE(WaitUntil([&] { return tavimo.Items().size() == 3; }));
+  tavimo.ClickItem(2);
 
-  editor.WaitForRuns(2, true);
-  EXPECT_TRUE(WaitForWalkToEnd(tavimo));
+  editor.WaitForRuns(3, true);
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(tavimo.Window()); }, 10000ms));
   tavimo.Sync();
   const std::vector<RecordedRun> runs = editor.Runs();
-  ASSERT_EQ(runs.size(), 2u) << "expected no second walk and nothing past the list's end";
-  EXPECT_EQ(runs[0].arguments, Arguments{first});
-  EXPECT_EQ(runs[1].arguments, Arguments{third});
-  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{first, third}));
-  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, true}));
+  ASSERT_EQ(runs.size(), 3u) << "expected no second walk, and nothing removed or added started";
+  EXPECT_EQ(runs[0].arguments, Arguments{documents[0]});
+  EXPECT_EQ(runs[1].arguments, Arguments{documents[1]});
+  EXPECT_EQ(runs[2].arguments, Arguments{documents[3]});
+  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{documents[1], documents[3], documents[4]}));
+  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, true, true}));
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no error box";
 }
 

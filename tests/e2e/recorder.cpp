@@ -1,9 +1,10 @@
 // A stand-in for the programs that Tavimo starts. It writes down when it
-// started, with what command line and show command, and when it ended, in
-// recorder.log beside itself; lives as many milliseconds as recorder.ms
-// beside it says; and, when recorder.broadcast exists, sends a message to
-// every top-level window and waits for the answers before it ends, as some
-// installers do; when recorder.crash exists, it crashes instead of ending.
+// started, with what command line, working folder and show command, and when
+// it ended, in recorder.log beside itself; lives as many milliseconds as
+// recorder.ms beside it says; and, when recorder.broadcast exists, sends a
+// message to every top-level window and waits for the answers before it ends,
+// as some installers do; when recorder.crash exists, it crashes instead of
+// ending.
 #include <windows.h>
 
 #include <string>
@@ -56,6 +57,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   const std::wstring folder = OwnFolder();
   const std::wstring pid = std::to_wstring(GetCurrentProcessId());
   Log(folder, L"start " + std::to_wstring(Now()) + L" " + pid + L" " + GetCommandLineW());
+  wchar_t working_folder[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, working_folder);
+  Log(folder, L"folder " + std::to_wstring(Now()) + L" " + pid + L" " + working_folder);
   // The show state the starter asked for (STARTUPINFO.wShowWindow), or
   // SW_SHOWDEFAULT when it asked for none.
   Log(folder,

@@ -81,10 +81,11 @@ std::vector<RecordedRun> RecorderCopy::Runs() const {
     if (kind == L"start") {
       std::wstring command_line;
       std::getline(fields >> std::ws, command_line);
-      runs.push_back({process_id, time, std::nullopt, ArgumentsAfterProgram(command_line), -1});
+      runs.push_back({process_id, time, std::nullopt, ArgumentsAfterProgram(command_line), -1, {}});
     } else if (RecordedRun* run = RunOf(runs, process_id)) {
       if (kind == L"end") run->ended = time;
       if (kind == L"show") fields >> run->show_command;
+      if (kind == L"folder") std::getline(fields >> std::ws, run->working_folder);
     }
   }
   return runs;

@@ -23,6 +23,8 @@ struct RecordedRun {
   std::vector<std::wstring> arguments;
   // The show state the starter asked for; -1 until it is written down.
   int show_command = -1;
+  // The folder it was started in, without a "\" at its end.
+  std::wstring working_folder;
 };
 
 class RecorderCopy {

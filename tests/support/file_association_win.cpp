@@ -33,9 +33,11 @@ void SetDefaultValue(const std::wstring& key_path, const std::wstring& value) {
 
 }  // namespace
 
-FileAssociation::FileAssociation(std::wstring extension, std::wstring program)
+FileAssociation::FileAssociation(std::wstring extension, std::wstring program,
+                                 std::wstring arguments)
     : extension_(std::move(extension)),
       program_(std::move(program)),
+      arguments_(std::move(arguments)),
       type_name_(L"TavimoTest" + extension_) {
   SetDefaultValue(extension_, type_name_);
   SetDefaultValue(type_name_ + L"\\shell\\open\\command", CommandLine(L"%1"));
@@ -47,7 +49,12 @@ FileAssociation::~FileAssociation() {
 }
 
 std::wstring FileAssociation::CommandLine(const std::wstring& file) const {
-  return L"\"" + program_ + L"\" \"" + file + L"\"";
+  std::wstring arguments = arguments_;
+  for (size_t at = arguments.find(L"%1"); at != std::wstring::npos;
+       at = arguments.find(L"%1", at + file.size())) {
+    arguments.replace(at, 2, file);
+  }
+  return L"\"" + program_ + L"\" " + arguments;
 }
 
 std::wstring AssociatedProgram(const std::wstring& file) {

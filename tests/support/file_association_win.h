@@ -8,13 +8,14 @@
 namespace test_files {
 
 // Makes `program` the program that opens files ending in `extension`
-// (".htm", ".tvd"), and removes the registration again when it goes.
+// (".htm", ".tvd"), with the registered `arguments` after it ("%1" stands
+// for the file), and removes the registration again when it goes.
 // Written under HKEY_CLASSES_ROOT itself: Wine's FindExecutable does not
 // read HKEY_CURRENT_USER\Software\Classes.
 class FileAssociation {
  public:
   // Throws std::runtime_error when the registry refuses the keys.
-  FileAssociation(std::wstring extension, std::wstring program);
+  FileAssociation(std::wstring extension, std::wstring program, std::wstring arguments = L"\"%1\"");
   ~FileAssociation();
   FileAssociation(const FileAssociation&) = delete;
   FileAssociation& operator=(const FileAssociation&) = delete;
@@ -25,6 +26,7 @@ class FileAssociation {
  private:
   std::wstring extension_;
   std::wstring program_;
+  std::wstring arguments_;
   std::wstring type_name_;
 };
 
