@@ -141,12 +141,12 @@ void Form1::Form_Load() {
   const items::StoreReading reading = app::LoadStoreIntoList(Lst);
   // Recorded before the warning shows: a close or the end of the session
   // while it is up saves the list, and that save must keep the file.
-  store_backup_ = app::BackupAfter(reading);
+  list_from_unread_store_ = app::ListFromUnreadFile(reading, Lst);
   app::ReportStoreLoad(reading);
 }
 
 void Form1::Form_Unload() {
-  app::SaveListToStore(Lst, store_backup_);
+  app::SaveListToStore(Lst, list_from_unread_store_);
   PlaceInBand(hWnd(), HWND_NOTOPMOST);
 }
 

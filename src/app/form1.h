@@ -71,7 +71,8 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   rt::FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
-  app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
+  // Set when the load could not read the store whole: the list as loaded.
+  std::optional<std::string> list_from_unread_store_;
   bool unloaded_ = false;
   bool shown_ = false;
   // While the window is first shown: the client size it was laid out for

@@ -44,7 +44,7 @@ void OpenForOutput(const std::wstring& path, int number) {
   if (OpenFiles().count(number) != 0) Raise(kFileAlreadyOpen);
   // Emptying the file now makes the open fail where the file cannot be
   // had, rather than a later Close.
-  WriteFileBytes(path, {}, WriteMode::kReplace);
+  WriteWholeFile(path, {});
   OpenFiles()[number].path = path;
 }
 
@@ -54,8 +54,8 @@ void Close(int number) {
   // Out of the table first, so that a failed write still frees the number.
   const auto closed = OpenFiles().extract(found);
   const OpenFile& file = closed.mapped();
-  if (!file.bytes.empty()) WriteFileBytes(file.path, file.bytes, WriteMode::kAppend);
-  FlushToDisk(file.path);
+  // The open emptied the file: everything written since is its whole.
+  WriteWholeFile(file.path, file.bytes);
 }
 
 void WriteRecordLines(int number, std::string lines) {

@@ -15,6 +15,7 @@ enum ErrorNumber : int {
   kBadFileNameOrNumber = 52,
   kFileNotFound = 53,
   kFileAlreadyOpen = 55,
+  kFileAlreadyExists = 58,
   kDiskFull = 61,
   kInputPastEndOfFile = 62,
   kTooManyFiles = 67,
