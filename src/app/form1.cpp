@@ -2,6 +2,7 @@
 
 #include "app/entry_win.h"
 #include "app/list_store_win.h"
+#include "app/one_per_folder_win.h"
 #include "app/resource.h"
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
@@ -32,6 +33,7 @@ Form1::~Form1() {
 
 void Form1::Load() {
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
+  app::MarkOpenWindow(hWnd(), open_window_mark_);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
   Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
@@ -133,6 +135,8 @@ void Form1::OnCommand(int id, int notification) {
 void Form1::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  // Before the save: a start from now on waits for this copy to end.
+  app::UnmarkOpenWindow(hWnd(), open_window_mark_);
   rt::Dispatch([this] { Form_Unload(); });
 }
 

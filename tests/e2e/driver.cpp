@@ -84,8 +84,10 @@ std::string StoreRecord(const std::wstring& text, bool selected) {
   return StoreRecord(Ansi(text), selected);
 }
 
-Tavimo::Tavimo(const TestFolder& folder) {
-  std::wstring command = L"\"" + folder.File(L"tavimo.exe") + L"\"";
+Tavimo::Tavimo(const TestFolder& folder) : Tavimo(folder.File(L"tavimo.exe"), true) {}
+
+Tavimo::Tavimo(const std::wstring& program, bool wait_for_window) {
+  std::wstring command = L"\"" + program + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -100,6 +102,7 @@ Tavimo::Tavimo(const TestFolder& folder) {
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
   Started().push_back(this);
+  if (!wait_for_window) return;
   WaitForInputIdle(process_, 10000);
   // A box shown while the window loads comes before the window shows.
   const bool found = WaitUntil(
