@@ -89,15 +89,16 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                    ? focus_before_deactivation_
                    : Lst.hWnd());
       return 0;
-    case WM_CLOSE:
-      Unload();
-      DestroyWindow(hWnd());
-      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // The session ends and the process with it: keep the list now.
-      if (wparam) Unload();
+      // The session ends, or the Restart Manager wants the program closed
+      // (ENDSESSION_CLOSEAPP): it closes as if the user closed it.
+      if (!wparam) return 0;
+      [[fallthrough]];
+    case WM_CLOSE:
+      Unload();
+      DestroyWindow(hWnd());
       return 0;
     case WM_DESTROY:
       rt::SetBoxOwner(nullptr);
