@@ -2,6 +2,7 @@
 
 #include "app/entry_win.h"
 #include "app/list_store_win.h"
+#include "app/one_per_folder_win.h"
 #include "app/resource.h"
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
@@ -32,6 +33,7 @@ Form1::~Form1() {
 
 void Form1::Load() {
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
+  app::MarkOpenWindow(hWnd(), open_window_mark_);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
   Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
@@ -87,15 +89,16 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                    ? focus_before_deactivation_
                    : Lst.hWnd());
       return 0;
-    case WM_CLOSE:
-      Unload();
-      DestroyWindow(hWnd());
-      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // The session ends and the process with it: keep the list now.
-      if (wparam) Unload();
+      // The session ends, or the Restart Manager wants the program closed
+      // (ENDSESSION_CLOSEAPP): it closes as if the user closed it.
+      if (!wparam) return 0;
+      [[fallthrough]];
+    case WM_CLOSE:
+      Unload();
+      DestroyWindow(hWnd());
       return 0;
     case WM_DESTROY:
       rt::SetBoxOwner(nullptr);
@@ -133,6 +136,8 @@ void Form1::OnCommand(int id, int notification) {
 void Form1::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  // Before the save: a start from now on waits for this copy to end.
+  app::UnmarkOpenWindow(hWnd(), open_window_mark_);
   rt::Dispatch([this] { Form_Unload(); });
 }
 
@@ -141,12 +146,12 @@ void Form1::Form_Load() {
   const items::StoreReading reading = app::LoadStoreIntoList(Lst);
   // Recorded before the warning shows: a close or the end of the session
   // while it is up saves the list, and that save must keep the file.
-  store_backup_ = app::BackupAfter(reading);
+  list_from_unread_store_ = app::ListFromUnreadFile(reading, Lst);
   app::ReportStoreLoad(reading);
 }
 
 void Form1::Form_Unload() {
-  app::SaveListToStore(Lst, store_backup_);
+  app::SaveListToStore(Lst, list_from_unread_store_);
   PlaceInBand(hWnd(), HWND_NOTOPMOST);
 }
 

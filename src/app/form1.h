@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/layout.h"
@@ -17,6 +18,8 @@
 
 class Form1 final : public rt::Form, private launch::LauncherWindow, private LayoutForm {
  public:
+  // `open_window_mark` marks the window as its folder's open window.
+  explicit Form1(std::wstring open_window_mark) : open_window_mark_(std::move(open_window_mark)) {}
   ~Form1() override;
 
   // Creates the window and its controls, runs Form_Load and shows the window.
@@ -71,7 +74,9 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   rt::FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
-  app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
+  std::wstring open_window_mark_;
+  // Set when the load could not read the store whole: the list as loaded.
+  std::optional<std::string> list_from_unread_store_;
   bool unloaded_ = false;
   bool shown_ = false;
   // While the window is first shown: the client size it was laid out for

@@ -56,6 +56,15 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
   return texts::StoreUnreadable(*reading.stopped_at_line);
 }
 
+// The store file's bytes for the list, straight from the list: a long list
+// is never held a second time as items.
+std::string StoreBytesOf(const rt::ListBox& list) {
+  std::string bytes;
+  const int count = list.ListCount();
+  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
+  return bytes;
+}
+
 }  // namespace
 
 StoreReading LoadStoreIntoList(rt::ListBox& list) {
@@ -63,33 +72,33 @@ StoreReading LoadStoreIntoList(rt::ListBox& list) {
   return items::ReadItemStore(rt::App::Path(), filler);
 }
 
-StoreBackup BackupAfter(const StoreReading& reading) {
-  return reading.stopped_at_line ? StoreBackup::kKeepOldFile : StoreBackup::kNotNeeded;
+std::optional<std::string> ListFromUnreadFile(const StoreReading& reading,
+                                              const rt::ListBox& list) {
+  if (!reading.stopped_at_line) return std::nullopt;
+  return StoreBytesOf(list);
 }
 
 void ReportStoreLoad(const StoreReading& reading) {
-  if (!reading.stopped_at_line && !reading.from_leftover_temp) return;
-  const std::wstring folder = rt::App::Path();
-  const std::wstring store = rt::InProgramFolder(folder, items::kStoreFileName);
-  const std::wstring backup = rt::InProgramFolder(folder, items::kStoreBackupFileName);
+  const std::wstring store = rt::InProgramFolder(rt::App::Path(), items::kStoreFileName);
   const std::wstring where_and_why =
       reading.stopped_at_line ? WhereAndWhyItStopped(reading) : std::wstring();
-  const std::wstring text = reading.from_leftover_temp
-                                ? texts::LeftoverLoadWarning(
-                                      store, rt::InProgramFolder(folder, items::kStoreTempFileName),
-                                      where_and_why, backup)
-                                : texts::StoreLoadWarning(store, where_and_why, backup);
-  rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  std::wstring text;
+  if (!reading.leftover_temp.empty()) {
+    text = texts::LeftoverLoadWarning(store, reading.leftover_temp, where_and_why, reading.backup);
+  } else if (reading.stopped_at_line) {
+    text = texts::StoreLoadWarning(store, where_and_why, reading.backup);
+  }
+  if (!reading.earlier_backups.empty()) {
+    if (!text.empty()) text += L"\n\n";
+    text += texts::EarlierBackups(reading.earlier_backups);
+  }
+  if (!text.empty()) rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
-void SaveListToStore(const rt::ListBox& list, StoreBackup backup) {
-  // Straight from the list into the file's bytes: a long list is never
-  // held a second time as items.
-  std::string bytes;
-  const int count = list.ListCount();
-  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
+void SaveListToStore(const rt::ListBox& list,
+                     const std::optional<std::string>& list_from_unread_file) {
   try {
-    items::SaveStoreBytes(rt::App::Path(), std::move(bytes), backup == StoreBackup::kKeepOldFile);
+    items::SaveStoreBytes(rt::App::Path(), StoreBytesOf(list), list_from_unread_file);
   } catch (const rt::RunError& error) {
     rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }

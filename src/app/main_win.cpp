@@ -6,11 +6,16 @@
 #include <ole2.h>
 
 #include "app/form1.h"
+#include "app/one_per_folder_win.h"
 #include "runtime/events_win.h"
 #include "runtime/system_library_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   rt::LoadDllsFromSystemFolderOnly();
+  // Held to the end, past the save at close. A start in a folder whose
+  // window is open has brought that window forward and ends here.
+  const app::FolderHold folder;
+  if (!folder.Held()) return 0;
   // Drops from the shell arrive through OLE; the open-file dialog wants COM.
   OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
@@ -18,7 +23,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   int exit_code = 0;
   {
-    Form1 form;
+    Form1 form(folder.Name());
     form.Load();
     exit_code = rt::RunMessageLoop();
   }

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "items/record_line.h"
 #include "runtime/ansi.h"
 #include "runtime/file_io.h"
-#include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
 #include "runtime/texts.h"
+#include "runtime/utf16.h"
 
 namespace items {
 
@@ -20,32 +21,20 @@ namespace {
 // the item at index 32767.
 constexpr size_t kMostLoadedItems = 32768;
 
-// What Notepad writes at the start of a file it saves as UTF-8.
+// What Notepad writes at the start of a file it saves as UTF-8, and the
+// byte-order marks of UTF-16 ("Unicode" to Notepad).
 constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
-// Closes a file number on every way out; a number already closed is ignored.
-class CloseOnExit {
- public:
-  explicit CloseOnExit(int number) : number_(number) {}
-  CloseOnExit(const CloseOnExit&) = delete;
-  CloseOnExit& operator=(const CloseOnExit&) = delete;
-  ~CloseOnExit() {
-    // Reached with the number still open only on the way out of a failure,
-    // which is the error worth reporting; a failed close adds nothing.
-    try {
-      rt::Close(number_);
-    } catch (const rt::RunError&) {
-    }
-  }
-
- private:
-  int number_;
-};
+bool StartsWith(std::string_view bytes, std::string_view start) {
+  return bytes.substr(0, start.size()) == start;
+}
 
 // A record's text from the file: in the system code page, or in UTF-8 in a
-// file that begins with the UTF-8 signature. A UTF-8 text is taken only if
-// the system code page holds it: the save writes that code page, and an
-// item must not change by being saved.
+// file that begins with the UTF-8 signature or was UTF-16. A UTF-8 text is
+// taken only if the system code page holds it: the save writes that code
+// page, and an item must not change by being saved.
 bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
   if (!utf8) return rt::FromAnsiExact(bytes, text);
   std::string as_saved;
@@ -53,14 +42,29 @@ bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
 }
 
 StoreReading StoppedAt(int line, StopCause cause, std::wstring reason = {}) {
-  return {line, cause, std::move(reason)};
+  StoreReading reading;
+  reading.stopped_at_line = line;
+  reading.cause = cause;
+  reading.reason = std::move(reason);
+  return reading;
 }
 
 // The load loop over a store file's bytes; gives back the line of the first
 // record it cannot take, or of the item that the sink refused.
 StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
-  const bool utf8 = bytes.substr(0, kUtf8Signature.size()) == kUtf8Signature;
-  if (utf8) bytes.remove_prefix(kUtf8Signature.size());
+  // UTF-16 is read as the UTF-8 it converts to, line for line the same.
+  std::string from_utf16;
+  bool utf8 = true;
+  if (StartsWith(bytes, kUtf16LittleEndianMark) || StartsWith(bytes, kUtf16BigEndianMark)) {
+    const auto order = StartsWith(bytes, kUtf16BigEndianMark) ? rt::ByteOrder::kBigEndian
+                                                              : rt::ByteOrder::kLittleEndian;
+    from_utf16 = rt::Utf8FromUtf16(bytes.substr(kUtf16LittleEndianMark.size()), order);
+    bytes = from_utf16;
+  } else if (StartsWith(bytes, kUtf8Signature)) {
+    bytes.remove_prefix(kUtf8Signature.size());
+  } else {
+    utf8 = false;
+  }
   RecordReader reader(bytes);
   // A failure before the first record is read stops at line 1.
   const auto failed_line = [&reader] { return std::max(reader.Line(), 1); };
@@ -95,27 +99,69 @@ bool IsMissing(const rt::RunError& error) {
   return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
 }
 
+// The temporary files of saves that did not end, newest first.
+std::vector<rt::FoundFile> Leftovers(const std::wstring& program_folder) {
+  std::vector<rt::FoundFile> leftovers = rt::FilesNamedFrom(program_folder, kStoreFileName);
+  leftovers.erase(
+      std::remove_if(leftovers.begin(), leftovers.end(),
+                     [](const rt::FoundFile& file) { return !IsSaveTempFileName(file.name); }),
+      leftovers.end());
+  std::sort(leftovers.begin(), leftovers.end(), [](const rt::FoundFile& a, const rt::FoundFile& b) {
+    return a.last_written > b.last_written;
+  });
+  return leftovers;
+}
+
 // The store file's bytes, read whole and counted for room before parsing.
-// Where there is no store file but a temporary file, a save failed halfway
-// and left the only copy of the list there: its bytes, and
-// `from_leftover_temp` set.
-std::string ReadStoreOrLeftover(const std::wstring& program_folder, bool& from_leftover_temp) {
-  const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
+// Where there is no store file but temporary files, a save failed halfway
+// and left the only copy of the list there: the newest one's bytes, and
+// its path in `leftover_temp`.
+std::string ReadStoreOrLeftover(const std::wstring& program_folder, std::wstring& leftover_temp) {
   try {
     return rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
   } catch (const rt::RunError& error) {
-    if (!IsMissing(error) || !rt::FileExists(temp_path)) throw;
+    if (!IsMissing(error)) throw;
   }
-  from_leftover_temp = true;
-  return rt::ReadFileBytes(temp_path);
+  const std::vector<rt::FoundFile> leftovers = Leftovers(program_folder);
+  if (leftovers.empty()) rt::Raise(rt::kFileNotFound);
+  leftover_temp = rt::InProgramFolder(program_folder, leftovers.front().name);
+  return rt::ReadFileBytes(leftover_temp);
 }
 
-void WriteBytes(const std::wstring& path, std::string bytes) {
-  const int number = rt::FreeFile();
-  rt::OpenForOutput(path, number);
-  const CloseOnExit close_on_failure(number);
-  rt::WriteRecordLines(number, std::move(bytes));
-  rt::Close(number);
+std::wstring BackupPath(const std::wstring& program_folder, int number) {
+  return rt::InProgramFolder(program_folder, BackupFileName(number));
+}
+
+// The first backup name not taken; the last one when all are.
+std::wstring FirstFreeBackup(const std::wstring& program_folder) {
+  int number = 1;
+  while (number < kMostBackups && rt::FileExists(BackupPath(program_folder, number))) ++number;
+  return BackupPath(program_folder, number);
+}
+
+std::vector<std::wstring> EarlierBackups(const std::wstring& program_folder) {
+  std::vector<std::wstring> backups;
+  for (const rt::FoundFile& file : rt::FilesNamedFrom(program_folder, kStoreFileName)) {
+    if (IsBackupFileName(file.name)) {
+      backups.push_back(rt::InProgramFolder(program_folder, file.name));
+    }
+  }
+  std::sort(backups.begin(), backups.end());
+  return backups;
+}
+
+// Keeps a file as a backup under the first name not taken: `keep_as` puts
+// it under the name it is given, failing with 58 when the name is taken.
+template <typename KeepAs>
+void KeepAsNewBackup(const std::wstring& program_folder, KeepAs keep_as) {
+  for (int number = 1;; ++number) {
+    try {
+      keep_as(BackupPath(program_folder, number));
+      return;
+    } catch (const rt::RunError& error) {
+      if (error.number != rt::kFileAlreadyExists || number == kMostBackups) throw;
+    }
+  }
 }
 
 void RemoveQuietly(const std::wstring& path) {
@@ -128,19 +174,22 @@ void RemoveQuietly(const std::wstring& path) {
 }  // namespace
 
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink) {
-  bool from_leftover_temp = false;
+  std::wstring leftover_temp;
   StoreReading reading;
   try {
     // ReadItems throws nothing: what is caught here comes from the file.
-    reading = ReadItems(ReadStoreOrLeftover(program_folder, from_leftover_temp), sink);
+    reading = ReadItems(ReadStoreOrLeftover(program_folder, leftover_temp), sink);
   } catch (const rt::RunError& error) {
-    // No store file yet (first run, or deleted): an empty list, nothing lost.
-    if (IsMissing(error) && !from_leftover_temp) return {};
-    reading = StoppedAt(1, StopCause::kNotOpened, error.description);
+    // No store file yet (first run, or deleted) is an empty list.
+    if (!IsMissing(error) || !leftover_temp.empty()) {
+      reading = StoppedAt(1, StopCause::kNotOpened, error.description);
+    }
   } catch (const std::bad_alloc&) {
     reading = StoppedAt(1, StopCause::kNotOpened, texts::ErrorDescription(rt::kOutOfMemory));
   }
-  reading.from_leftover_temp = from_leftover_temp;
+  reading.leftover_temp = std::move(leftover_temp);
+  reading.backup = FirstFreeBackup(program_folder);
+  reading.earlier_backups = EarlierBackups(program_folder);
   return reading;
 }
 
@@ -148,25 +197,36 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
   AppendRecordLine(bytes, {StringField(rt::ToAnsi(text)), BooleanField(selected)});
 }
 
-void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup) {
+void SaveStoreBytes(const std::wstring& program_folder, std::string_view bytes,
+                    const std::optional<std::string>& list_from_unread_file) {
+  if (list_from_unread_file == bytes) return;
   const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
-  const std::wstring temp_path = rt::InProgramFolder(program_folder, kStoreTempFileName);
-  const std::wstring backup_path = rt::InProgramFolder(program_folder, kStoreBackupFileName);
+  const std::wstring temp_path =
+      rt::InProgramFolder(program_folder, SaveTempFileName(rt::ThisProcessId()));
   const bool had_store = rt::FileExists(path);
-  bool temp_is_new = false;
+  bool written = false;
   try {
-    // With no store file, a temporary file is the only copy of a list,
-    // left by a save that failed halfway.
-    if (!had_store && rt::FileExists(temp_path)) rt::ReplaceWith(temp_path, backup_path);
-    temp_is_new = true;
-    WriteBytes(temp_path, std::move(bytes));
-    if (keep_backup && had_store) rt::CopyFileOver(path, backup_path);
+    if (!had_store) {
+      for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
+        const std::wstring leftover_path = rt::InProgramFolder(program_folder, leftover.name);
+        KeepAsNewBackup(program_folder, [&](const std::wstring& backup) {
+          rt::RenameToNewName(leftover_path, backup);
+        });
+      }
+    }
+    rt::WriteWholeFile(temp_path, bytes);
+    written = true;
+    if (list_from_unread_file && had_store) {
+      KeepAsNewBackup(program_folder,
+                      [&](const std::wstring& backup) { rt::CopyToNewFile(path, backup); });
+    }
     rt::ReplaceWith(temp_path, path);
   } catch (const rt::RunError& error) {
-    // A replace that failed halfway can leave the old store gone; the
-    // temporary file then holds the only copy of the list and must stay.
-    if (temp_is_new && (!had_store || rt::FileExists(path))) RemoveQuietly(temp_path);
+    if (!written || rt::FileExists(path)) RemoveQuietly(temp_path);
     throw rt::RunError{error.number, texts::StoreNotSaved(path, error.description)};
+  }
+  for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
+    RemoveQuietly(rt::InProgramFolder(program_folder, leftover.name));
   }
 }
 

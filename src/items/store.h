@@ -7,13 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "items/store_files.h"
 
 namespace items {
-
-inline constexpr wchar_t kStoreFileName[] = L"exefiles.dat";
-inline constexpr wchar_t kStoreBackupFileName[] = L"exefiles.dat.bak";
-// Where a save writes the new list before it takes the store file's place.
-inline constexpr wchar_t kStoreTempFileName[] = L"exefiles.dat.tmp";
 
 // Why a reading of the store stopped before the end of the file.
 enum class StopCause {
@@ -37,9 +35,16 @@ struct StoreReading {
   // The error's own description when the cause is no unreadable record:
   // for a file not opened, its path and the system's words for the failure.
   std::wstring reason;
-  // There was no store file, and the list was read from the temporary file
-  // of a save that failed halfway, which held the only copy of it.
-  bool from_leftover_temp = false;
+  // The path of the temporary file that was read because there was no store
+  // file: a save that failed halfway left the only copy of the list there.
+  // Empty when the store file was read.
+  std::wstring leftover_temp;
+  // The path under which a save would keep the file just read, should it
+  // need to: the first backup name not taken.
+  std::wstring backup;
+  // The paths of the backups already beside it. Each keeps a file that a
+  // load could not read whole, so the list saved since may lack items.
+  std::vector<std::wstring> earlier_backups;
 };
 
 // Takes the items of a store file one at a time, in file order, as they are
@@ -60,13 +65,14 @@ class StoredItemSink {
 // hands over the items before the first record it cannot take (a line it
 // cannot read, a text invalid in the code page, the item past 32768) and
 // says where it stopped. A missing file is an empty list, unless a save
-// that failed halfway left the list in the temporary file: then that file
-// is read. A file that begins with the UTF-8 signature, as Notepad saves it,
-// is read as UTF-8; there a text that the system code page cannot hold is a
-// record it cannot take, since the save would change it. An error the sink
-// throws (a RunError or std::bad_alloc) stops the reading at the line of
-// the item it was given, as an unreadable record does, so that every early
-// stop is reported and keeps the file.
+// that failed halfway left the list in a temporary file: then the newest
+// such file is read. A file that begins with the UTF-8 signature, as
+// Notepad saves it, is read as UTF-8, and one that begins with a UTF-16
+// byte-order mark (either order) as UTF-16; there a text that the system
+// code page cannot hold is a record it cannot take, since the save would
+// change it. An error the sink throws (a RunError or std::bad_alloc) stops
+// the reading at the line of the item it was given, as an unreadable record
+// does, so that every early stop is reported and keeps the file.
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
 
 // Appends one item's record line to a store file's bytes: the store file
@@ -74,17 +80,26 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
 void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected);
 
 // Rewrites the store file in `program_folder` with `bytes`, made with
-// AppendStoredItem. The new bytes go to a temporary file first, which then
-// takes the store file's place in one step; with `keep_backup` the old store
-// file is first copied to kStoreBackupFileName. A temporary file found where
-// there is no store file holds the only copy of a list (see ReadItemStore):
-// it becomes the backup before anything is written. On failure the old
-// store file is left as it was, the temporary file is gone (a leftover that
-// could not become the backup stays), and a RunError whose description
-// tells the user which file was not written and the system's reason is
-// thrown. (Should the system's replace fail halfway and take the old file
-// with it, the temporary file stays: it then holds the only copy of the
-// list.)
-void SaveStoreBytes(const std::wstring& program_folder, std::string bytes, bool keep_backup);
+// AppendStoredItem. The bytes go to a temporary file that only this process
+// writes, which then takes the store file's place in one step.
+//
+// `list_from_unread_file` is set when the load could not read the file it
+// read (the store or a leftover temporary file) whole, to these bytes for
+// the list as it was loaded. A save of the same bytes then writes nothing:
+// the list is unchanged and the file keeps what was not read. A save of
+// other bytes first copies the store file to a new backup; no backup is
+// ever written over. Temporary files found where there is no store file
+// hold the only copy of a list (see ReadItemStore): they become backups
+// before anything is written, and once the store is written the leftovers
+// beside it go.
+//
+// On failure a RunError is thrown whose description tells the user which
+// file was not written and the system's reason. The old store file is left
+// as it was, and so is every leftover that could not become a backup. The
+// temporary file stays where it holds the only complete copy of the new
+// list, because there is no store file (the first save in a folder, or a
+// replace that failed halfway and took the old file with it); else it goes.
+void SaveStoreBytes(const std::wstring& program_folder, std::string_view bytes,
+                    const std::optional<std::string>& list_from_unread_file);
 
 }  // namespace items

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <new>
 
-#include "runtime/numbered_files.h"
 #include "runtime/program_folder.h"
 #include "runtime/run_error.h"
 #include "runtime/texts.h"
@@ -299,139 +300,136 @@ TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
   EXPECT_EQ(load.reading.reason, L"");
 }
 
-TEST_F(StoreFileTest, LoadAndSaveLeaveNoFileNumberInUse) {
-  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\nbad\r\n");
-  EXPECT_EQ(ReadStore(folder_.Path()).reading.stopped_at_line, 2);
-  EXPECT_EQ(rt::FreeFile(), 1);
-  folder_.Write("exefiles.dat", "\"a\",#TRUE#\r\n");
-  EXPECT_EQ(ReadStore(folder_.Path()).reading.stopped_at_line, std::nullopt);
-  EXPECT_EQ(rt::FreeFile(), 1);
-  SaveStore(folder_.Path(), {{L"b", false}}, false);
-  EXPECT_EQ(rt::FreeFile(), 1);
-  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
-  EXPECT_THROW(SaveStore(folder_.Path(), {{L"b", false}}, true), rt::RunError);
-  EXPECT_EQ(rt::FreeFile(), 1);
-}
-
 TEST_F(StoreFileTest, SaveThenLoadGivesBackTheSameItems) {
   const Items saved{{L"C:\\Tools\\a.exe", true},
                     {L"http://x/?a=1,b=2", false},
                     {L"\u6e2c\u8a66 \"q\".lnk", true},
                     {L"", false},
                     {L"  spaced  ", true}};
-  SaveStore(folder_.Path(), saved, false);
+  SaveStore(folder_.Path(), saved);
   const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, saved);
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoTemporaryFile) {
+TEST_F(StoreFileTest, SaveWritesTheExactBytesAndLeavesNoOtherFile) {
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
-  SaveStore(folder_.Path(), {{L"C:\\Tools\\a.exe", true}, {L"b", false}}, false);
+  SaveStore(folder_.Path(), {{L"C:\\Tools\\a.exe", true}, {L"b", false}});
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"C:\\Tools\\a.exe\",#TRUE#\r\n\"b\",#FALSE#\r\n");
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"exefiles.dat"});
 }
 
 TEST_F(StoreFileTest, SavingAnEmptyListLeavesAZeroByteFile) {
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
-  SaveStore(folder_.Path(), {}, false);
+  SaveStore(folder_.Path(), {});
   ASSERT_TRUE(folder_.Exists("exefiles.dat"));
   EXPECT_EQ(std::filesystem::file_size(folder_.Native("exefiles.dat")), 0u);
 }
 
-TEST_F(StoreFileTest, LeftoverTemporaryFileBesideAStoreIsOverwritten) {
-  // A save that ended while writing: the store file still holds the list.
+// A save's temporary file of an earlier version and of this one, left by
+// saves that ended while writing.
+constexpr char kSharedLeftover[] = "exefiles.dat.tmp";
+constexpr char kOwnLeftover[] = "exefiles.dat.4711.tmp";
+
+TEST_F(StoreFileTest, LeftoverTemporaryFilesBesideAStoreGoWithTheNextSave) {
   folder_.Write("exefiles.dat", "\"old\",#TRUE#\r\n");
-  folder_.Write("exefiles.dat.tmp", "left over from a crash, longer than the new contents");
-  SaveStore(folder_.Path(), {{L"a", true}}, false);
+  folder_.Write(kSharedLeftover, "left over from a crash, longer than the new contents");
+  folder_.Write(kOwnLeftover, "\"another\",#TRUE#\r\n");
+  SaveStore(folder_.Path(), {{L"a", true}});
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
+  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"exefiles.dat"});
 }
 
-TEST_F(StoreFileTest, LeftoverTemporaryFileWithoutAStoreBecomesTheBackup) {
-  const std::string leftover = "\"only copy\",#TRUE#\r\n";
-  folder_.Write("exefiles.dat.tmp", leftover);
+TEST_F(StoreFileTest, WithoutAStoreEveryLeftoverBecomesABackupNeverOverAnEarlierOne) {
+  folder_.Write(kSharedLeftover, "\"shared\",#TRUE#\r\n");
+  folder_.Write(kOwnLeftover, "\"own\",#TRUE#\r\n");
   folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
-  SaveStore(folder_.Path(), {{L"a", true}}, false);
+  SaveStore(folder_.Path(), {{L"a", true}});
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"a\",#TRUE#\r\n");
-  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), leftover);
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), "\"older\",#FALSE#\r\n");
+  std::vector<std::string> kept{folder_.Read("exefiles.dat.2.bak"),
+                                folder_.Read("exefiles.dat.3.bak")};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(kept, (std::vector<std::string>{"\"own\",#TRUE#\r\n", "\"shared\",#TRUE#\r\n"}));
+  EXPECT_EQ(folder_.Names().size(), 4u) << "expected the store and three backups only";
 }
 
-TEST_F(StoreFileTest, FailedSaveKeepsALeftoverTemporaryFileWithoutAStore) {
-  const std::string leftover = "\"only copy\",#TRUE#\r\n";
-  folder_.Write("exefiles.dat.tmp", leftover);
-  // A folder where the backup should go: the leftover cannot become it.
-  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
-  EXPECT_THROW(SaveStore(folder_.Path(), {{L"a", true}}, true), rt::RunError);
-  EXPECT_EQ(folder_.Read("exefiles.dat.tmp"), leftover);
-  EXPECT_FALSE(folder_.Exists("exefiles.dat"));
-}
-
-TEST_F(StoreFileTest, WithoutAStoreTheLeftoverTemporaryFileIsRead) {
-  folder_.Write("exefiles.dat.tmp", "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\"c\",maybe\r\n");
+TEST_F(StoreFileTest, WithoutAStoreTheNewestLeftoverIsRead) {
+  folder_.Write(kSharedLeftover, "\"older\",#TRUE#\r\n");
+  EXPECT_EQ(ReadStore(folder_.Path()).items, (Items{{L"older", true}}));
+  folder_.Write(kOwnLeftover, "\"newer\",#TRUE#\r\n\"c\",maybe\r\n");
+  const auto now = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(folder_.Native(kSharedLeftover), now - std::chrono::hours(1));
   const StoreRead load = ReadStore(folder_.Path());
-  EXPECT_EQ(load.items, (Items{{L"a", true}, {L"b", false}}));
-  EXPECT_TRUE(load.reading.from_leftover_temp);
-  EXPECT_EQ(load.reading.stopped_at_line, 3);
+  EXPECT_EQ(load.items, (Items{{L"newer", true}}));
+  EXPECT_EQ(load.reading.leftover_temp, folder_.File(L"exefiles.dat.4711.tmp"));
+  EXPECT_EQ(load.reading.stopped_at_line, 2);
 }
 
 TEST_F(StoreFileTest, StoreIsReadRatherThanALeftoverTemporaryFile) {
   folder_.Write("exefiles.dat", "\"store\",#TRUE#\r\n");
-  folder_.Write("exefiles.dat.tmp", "\"leftover\",#TRUE#\r\n");
+  folder_.Write(kSharedLeftover, "\"leftover\",#TRUE#\r\n");
   const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.items, (Items{{L"store", true}}));
-  EXPECT_FALSE(load.reading.from_leftover_temp);
+  EXPECT_EQ(load.reading.leftover_temp, L"");
   EXPECT_EQ(load.reading.stopped_at_line, std::nullopt);
 }
 
-TEST_F(StoreFileTest, KeepBackupCopiesTheOldFileReplacingAnOlderBackup) {
-  folder_.Write("exefiles.dat", "\"previous\",#TRUE#\r\n");
+// The bytes of the list a load left after it could not read the store whole.
+const std::string kListAsLoaded = "\"a\",#TRUE#\r\n";
+
+TEST_F(StoreFileTest, AfterAFileNotReadWholeOnlyAChangedListIsSavedKeepingItAsANewBackup) {
+  const std::string unread = kListAsLoaded + "\"b\",maybe\r\n";
+  folder_.Write("exefiles.dat", unread);
   folder_.Write("exefiles.dat.bak", "\"older\",#FALSE#\r\n");
-  SaveStore(folder_.Path(), {{L"new", false}}, true);
-  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), "\"previous\",#TRUE#\r\n");
+  SaveStore(folder_.Path(), {{L"a", true}}, kListAsLoaded);
+  EXPECT_EQ(folder_.Read("exefiles.dat"), unread);
+  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"exefiles.dat", "exefiles.dat.bak"}));
+
+  SaveStore(folder_.Path(), {{L"new", false}}, kListAsLoaded);
   EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
+  EXPECT_EQ(folder_.Read("exefiles.dat.bak"), "\"older\",#FALSE#\r\n");
+  EXPECT_EQ(folder_.Read("exefiles.dat.2.bak"), unread);
 }
 
-TEST_F(StoreFileTest, KeepBackupWithoutAnOldFileWritesNoBackup) {
-  SaveStore(folder_.Path(), {{L"new", false}}, true);
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.bak"));
-  EXPECT_EQ(folder_.Read("exefiles.dat"), "\"new\",#FALSE#\r\n");
-}
-
-TEST_F(StoreFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
-  const std::string old_bytes = "\"keep me\",#TRUE#\r\n\"and me\",#FALSE#";
+TEST_F(StoreFileTest, SaveThatCannotKeepABackupLeavesEveryFileAsItWasAndSaysWhy) {
+  for (int number = 1; number <= kMostBackups; ++number) {
+    folder_.Write(Narrow(BackupFileName(number)), "taken");
+  }
+  const std::string old_bytes = "\"keep me\",#TRUE#\r\nbad";
   folder_.Write("exefiles.dat", old_bytes);
-  // A folder where the backup should go: the copy fails after the new
-  // contents were written to the temporary file.
-  std::filesystem::create_directory(folder_.Native("exefiles.dat.bak"));
   try {
-    SaveStore(folder_.Path(), {{L"new", true}}, true);
+    SaveStore(folder_.Path(), {{L"new", true}}, kListAsLoaded);
     FAIL() << "the save succeeded";
   } catch (const rt::RunError& error) {
     EXPECT_NE(error.description.find(rt::InProgramFolder(folder_.Path(), kStoreFileName)),
               std::wstring::npos)
         << Narrow(error.description);
-    EXPECT_NE(error.description.find(L"Is a directory"), std::wstring::npos)
+    EXPECT_NE(error.description.find(L"File exists"), std::wstring::npos)
         << Narrow(error.description);
   }
   EXPECT_EQ(folder_.Read("exefiles.dat"), old_bytes);
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+
+  // Without a store, a leftover that cannot become a backup stays too.
+  std::filesystem::remove(folder_.Native("exefiles.dat"));
+  folder_.Write(kSharedLeftover, old_bytes);
+  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}), rt::RunError);
+  EXPECT_EQ(folder_.Read(kSharedLeftover), old_bytes);
+  EXPECT_EQ(folder_.Names().size(), static_cast<size_t>(kMostBackups) + 1);
 }
 
-TEST_F(StoreFileTest, FailedFirstSaveLeavesNoTemporaryFile) {
+TEST_F(StoreFileTest, FailedFirstSaveKeepsItsWholeTemporaryFileForTheNextLoad) {
   // A folder in the store file's place: the new contents cannot take it.
   std::filesystem::create_directory(folder_.Native("exefiles.dat"));
-  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}, false), rt::RunError);
-  EXPECT_FALSE(folder_.Exists("exefiles.dat.tmp"));
+  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}), rt::RunError);
+  std::filesystem::remove(folder_.Native("exefiles.dat"));
+  EXPECT_EQ(ReadStore(folder_.Path()).items, (Items{{L"new", true}}));
 }
 
 TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
   const std::wstring missing = folder_.Path() + L"/missing";
   try {
-    SaveStore(missing, {{L"a", true}}, false);
+    SaveStore(missing, {{L"a", true}});
     FAIL() << "the save succeeded";
   } catch (const rt::RunError& error) {
     EXPECT_NE(error.number, 0);

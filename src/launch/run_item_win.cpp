@@ -118,7 +118,7 @@ class ProbeFile {
     for (size_t i = 0; i < std::size(folders); ++i) {
       path_ = rt::InProgramFolder(folders[i], kProbeFileName);
       try {
-        rt::WriteFileBytes(path_, kProbeLine, rt::WriteMode::kReplace);
+        rt::WriteWholeFile(path_, kProbeLine);
         return;
       } catch (const rt::RunError&) {
         DeleteFileW(path_.c_str());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/file_io.h"
+#include "runtime/program_folder.h"
 #include "runtime/run_error.h"
 #include "runtime/system_error_win.h"
 
@@ -17,6 +18,9 @@ int NumberForError(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
       return kFileNotFound;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return kFileAlreadyExists;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
@@ -51,6 +55,12 @@ class FileHandle {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
   HANDLE Get() const { return handle_; }
+  // Closes it now; false, with the system's error, when the close fails.
+  bool Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle) != FALSE;
+  }
 
  private:
   HANDLE handle_;
@@ -88,25 +98,24 @@ std::string ReadFileBytes(const std::wstring& path) {
   return bytes;
 }
 
-void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode mode) {
-  // FILE_APPEND_DATA alone makes every write land at the end of the file.
-  const bool append = mode == WriteMode::kAppend;
-  const FileHandle file(OpenOrFail(path, append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ,
-                                   append ? OPEN_ALWAYS : CREATE_ALWAYS));
-  while (!bytes.empty()) {
+void WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  FileHandle file(OpenOrFail(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS));
+  DWORD error = ERROR_SUCCESS;
+  while (!bytes.empty() && error == ERROR_SUCCESS) {
     const DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestTransfer));
     DWORD count = 0;
-    if (!WriteFile(file.Get(), bytes.data(), wanted, &count, nullptr)) {
-      Fail(path, GetLastError());
+    if (WriteFile(file.Get(), bytes.data(), wanted, &count, nullptr)) {
+      bytes.remove_prefix(count);
+    } else {
+      error = GetLastError();
     }
-    bytes.remove_prefix(count);
   }
-}
-
-void FlushToDisk(const std::wstring& path) {
-  const FileHandle file(
-      OpenOrFail(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
-  if (!FlushFileBuffers(file.Get())) Fail(path, GetLastError());
+  if (error == ERROR_SUCCESS && !FlushFileBuffers(file.Get())) error = GetLastError();
+  // A close can fail too, on a network share, where it writes what waits.
+  if (!file.Close() && error == ERROR_SUCCESS) error = GetLastError();
+  if (error == ERROR_SUCCESS) return;
+  DeleteFileW(path.c_str());
+  Fail(path, error);
 }
 
 bool FileExists(const std::wstring& path) {
@@ -118,8 +127,14 @@ void RemoveFile(const std::wstring& path) {
   if (!DeleteFileW(path.c_str())) Fail(path, GetLastError());
 }
 
-void CopyFileOver(const std::wstring& from, const std::wstring& to) {
-  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) Fail(from + L" -> " + to, GetLastError());
+void CopyToNewFile(const std::wstring& from, const std::wstring& to) {
+  if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) Fail(from + L" -> " + to, GetLastError());
+}
+
+void RenameToNewName(const std::wstring& from, const std::wstring& to) {
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    Fail(from + L" -> " + to, GetLastError());
+  }
 }
 
 void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
@@ -140,5 +155,23 @@ void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
     Fail(what, GetLastError());
   }
 }
+
+std::vector<FoundFile> FilesNamedFrom(const std::wstring& folder, std::wstring_view prefix) {
+  std::vector<FoundFile> found;
+  WIN32_FIND_DATAW entry;
+  const std::wstring pattern = InProgramFolder(folder, std::wstring(prefix) + L"*");
+  const HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return found;
+  do {
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const ULARGE_INTEGER written{
+        {entry.ftLastWriteTime.dwLowDateTime, entry.ftLastWriteTime.dwHighDateTime}};
+    found.push_back({entry.cFileName, written.QuadPart});
+  } while (FindNextFileW(search, &entry));
+  FindClose(search);
+  return found;
+}
+
+uint32_t ThisProcessId() { return GetCurrentProcessId(); }
 
 }  // namespace rt

@@ -46,18 +46,36 @@ std::wstring StoreUnreadable(int line) {
   return L"從第 " + std::to_wstring(line) + L" 行起無法讀取，那一行和之後的項目都沒有載入。";
 }
 
+namespace {
+
+// Where a file that was not read whole is kept: as it is while the list
+// stays unchanged, as the backup once the list is saved with changes.
+std::wstring KeptUnlessChanged(const std::wstring& backup) {
+  return L"清單沒有變更就關閉時，這個檔案保持原樣；清單有變更時，關閉時會先把這個檔案保留為 " +
+         backup + L"，再儲存新的清單。";
+}
+
+}  // namespace
+
 std::wstring StoreLoadWarning(const std::wstring& store, const std::wstring& where_and_why,
                               const std::wstring& backup) {
-  return L"清單檔 " + store + L" " + where_and_why + L"\n\n關閉時，原來的檔案會保留為 " + backup +
-         L"。";
+  return L"清單檔 " + store + L" " + where_and_why + L"\n\n" + KeptUnlessChanged(backup);
 }
 
 std::wstring LeftoverLoadWarning(const std::wstring& store, const std::wstring& leftover,
                                  const std::wstring& where_and_why, const std::wstring& backup) {
-  std::wstring text = L"找不到清單檔 " + store + L"，清單是從上次沒有完成的儲存所留下的 " +
-                      leftover + L" 載入的。\n\n";
-  if (!where_and_why.empty()) text += L"這個檔案" + where_and_why + L"\n\n";
-  return text + L"關閉時，這個檔案會保留為 " + backup + L"。";
+  const std::wstring text = L"找不到清單檔 " + store + L"，清單是從上次沒有完成的儲存所留下的 " +
+                            leftover + L" 載入的。\n\n";
+  if (where_and_why.empty()) return text + L"關閉時，這個檔案會保留為 " + backup + L"。";
+  return text + L"這個檔案" + where_and_why + L"\n\n" + KeptUnlessChanged(backup);
+}
+
+std::wstring EarlierBackups(const std::vector<std::wstring>& backups) {
+  std::wstring text = L"先前有清單檔無法完整讀取，原來的檔案保留在：";
+  for (const std::wstring& backup : backups) text += L"\n" + backup;
+  return text +
+         L"\n\n之後儲存的清單可能少了項目。確認清單無誤後，可以刪除這些檔案，這個提醒就不會再出現"
+         L"。";
 }
 
 std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason) {
@@ -79,18 +97,14 @@ std::wstring ErrorDescription(int number) {
       return L"Out of memory";
     case kTypeMismatch:
       return L"Type mismatch";
-    case kBadFileNameOrNumber:
-      return L"Bad file name or number";
     case kFileNotFound:
       return L"File not found";
-    case kFileAlreadyOpen:
-      return L"File already open";
+    case kFileAlreadyExists:
+      return L"File already exists";
     case kDiskFull:
       return L"Disk full";
     case kInputPastEndOfFile:
       return L"Input past end of file";
-    case kTooManyFiles:
-      return L"Too many files";
     case kPermissionDenied:
       return L"Permission denied";
     case kPathFileAccessError:

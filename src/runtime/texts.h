@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace texts {
 
@@ -35,7 +36,8 @@ std::wstring NoAssociatedProgram(const std::wstring& item);
 std::wstring CannotStart(const std::wstring& item, const std::wstring& reason);
 
 // The store file. The load warning names the file, says where and why its
-// reading stopped, and which file a save keeps as the backup.
+// reading stopped, and where the file is kept: as it is, or as the backup
+// that a save with changes makes.
 std::wstring StoreNotOpened(const std::wstring& reason);
 std::wstring StoreItemRefused(int line, const std::wstring& reason);
 std::wstring StoreUnreadable(int line);
@@ -45,6 +47,9 @@ std::wstring StoreLoadWarning(const std::wstring& store, const std::wstring& whe
 // when it was read to its end.
 std::wstring LeftoverLoadWarning(const std::wstring& store, const std::wstring& leftover,
                                  const std::wstring& where_and_why, const std::wstring& backup);
+// Backups of files that were not read whole lie beside the store: the list
+// may lack what they hold.
+std::wstring EarlierBackups(const std::vector<std::wstring>& backups);
 std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason);
 
 // Failures the program did not foresee.

@@ -95,8 +95,10 @@ std::string StoreRecord(const std::wstring& text, bool selected) {
   return StoreRecord(Ansi(text), selected);
 }
 
-Tavimo::Tavimo(const TestFolder& folder) {
-  std::wstring command = L"\"" + folder.File(L"tavimo.exe") + L"\"";
+Tavimo::Tavimo(const TestFolder& folder) : Tavimo(folder.File(L"tavimo.exe"), true) {}
+
+Tavimo::Tavimo(const std::wstring& program, bool wait_for_window) {
+  std::wstring command = L"\"" + program + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -111,6 +113,7 @@ Tavimo::Tavimo(const TestFolder& folder) {
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
   Started().push_back(this);
+  if (!wait_for_window) return;
   WaitForInputIdle(process_, static_cast<DWORD>(Patient(10000ms).count()));
   // A box shown while the window loads comes before the window shows.
   const bool found = WaitUntil(
@@ -146,16 +149,20 @@ void Tavimo::Press(const std::wstring& caption) const {
   PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void Tavimo::ClickItem(int index) const {
+void Tavimo::PostClickOnItem(int index) const {
   RECT item{};
   SendMessageW(List(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   const LPARAM point = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(List(), WM_LBUTTONUP, 0, point);
+}
+
+void Tavimo::ClickItem(int index) const {
   const auto ticked = [&] {
     return SendMessageW(List(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   };
   const bool was_ticked = ticked();
-  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-  PostMessageW(List(), WM_LBUTTONUP, 0, point);
+  PostClickOnItem(index);
   // A click toggles the item's tick. Sync alone cannot tell that the click
   // was handled: a sent message overtakes posted ones.
   WaitUntil([&] { return ticked() != was_ticked; });

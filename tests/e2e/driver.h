@@ -71,6 +71,10 @@ class Tavimo {
   // Starts folder\tavimo.exe and waits until its window is shown, or until
   // a box that it shows while loading (before the window shows) is up.
   explicit Tavimo(const TestFolder& folder);
+  // Starts the program at this path, a copy of tavimo.exe, and waits for its
+  // window only when told: a start that hands over to an open window ends
+  // without one.
+  Tavimo(const std::wstring& program, bool wait_for_window);
   ~Tavimo();  // ends the process if it still runs
   Tavimo(const Tavimo&) = delete;
   Tavimo& operator=(const Tavimo&) = delete;
@@ -84,6 +88,9 @@ class Tavimo {
   void Press(const std::wstring& caption) const;
   // Clicks the item with the mouse: toggles its flag and makes it current.
   void ClickItem(int index) const;
+  // Posts a click on the item and returns at once: for a window that is
+  // busy, whose clicks wait in its queue.
+  void PostClickOnItem(int index) const;
 
   std::vector<std::wstring> Items() const;
   std::vector<bool> Flags() const;

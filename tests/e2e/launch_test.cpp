@@ -333,9 +333,9 @@ TEST(Launch, ListChangesAndTheRunButtonDuringAWalk) {
   ASSERT_EQ(editor.WaitForRuns(2, false).size(), 2u);
   // Handled once the second item has ended, in this order: the third item is
   // made current (its flag cleared by the click) and removed, then the first.
-  tavimo.ClickItem(2);
+  tavimo.PostClickOnItem(2);
   tavimo.Press(kRemoveButton);
-  tavimo.ClickItem(0);
+  tavimo.PostClickOnItem(0);
   tavimo.Press(kRemoveButton);
   tavimo.Press(kRunButton);
   Answer(PressAddAddress(tavimo), documents[4]);

@@ -24,14 +24,15 @@ unsigned long long Now() {
   return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
-void Log(const std::wstring& folder, const std::wstring& line) {
-  const std::wstring text = line + L"\r\n";
+// Writes the lines, each ended by CR LF, in one appending write: several
+// recorders may write at once, and a reader sees all of them or none.
+void Log(const std::wstring& folder, const std::wstring& lines) {
+  const std::wstring text = lines + L"\r\n";
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
                       nullptr, nullptr);
-  // Several recorders may write at once: one appending write per line.
   const HANDLE log = CreateFileW((folder + L"\\recorder.log").c_str(), FILE_APPEND_DATA,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -56,14 +57,14 @@ DWORD LifetimeMs(const std::wstring& folder) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   const std::wstring folder = OwnFolder();
   const std::wstring pid = std::to_wstring(GetCurrentProcessId());
-  Log(folder, L"start " + std::to_wstring(Now()) + L" " + pid + L" " + GetCommandLineW());
   wchar_t working_folder[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, working_folder);
-  Log(folder, L"folder " + std::to_wstring(Now()) + L" " + pid + L" " + working_folder);
-  // The show state the starter asked for (STARTUPINFO.wShowWindow), or
-  // SW_SHOWDEFAULT when it asked for none.
-  Log(folder,
-      L"show " + std::to_wstring(Now()) + L" " + pid + L" " + std::to_wstring(show_command));
+  // The start with its working folder and the show state the starter asked
+  // for (STARTUPINFO.wShowWindow, or SW_SHOWDEFAULT when it asked for none).
+  const std::wstring now = std::to_wstring(Now());
+  Log(folder, L"start " + now + L" " + pid + L" " + GetCommandLineW() + L"\r\nfolder " + now +
+                  L" " + pid + L" " + working_folder + L"\r\nshow " + now + L" " + pid + L" " +
+                  std::to_wstring(show_command));
   Sleep(LifetimeMs(folder));
   if (GetFileAttributesW((folder + L"\\recorder.broadcast").c_str()) != INVALID_FILE_ATTRIBUTES) {
     SendMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TavimoRecorderPing"), 0, 0);

@@ -21,15 +21,15 @@ constexpr wchar_t kStore[] = L"exefiles.dat";
 constexpr wchar_t kRunButton[] = L"順序執行";
 constexpr wchar_t kProbeFile[] = L"temphtm.HTM";
 
-// Sends the window what Windows sends when the user logs off, and returns
-// whether it agreed to end the session.
-bool EndSession(const Tavimo& tavimo) {
+// Sends the window what Windows sends when the session ends for `reason`
+// (ENDSESSION_LOGOFF when the user logs off, ENDSESSION_CLOSEAPP when the
+// Restart Manager must replace a file the program holds), and returns
+// whether it agreed.
+bool EndSession(const Tavimo& tavimo, LPARAM reason = ENDSESSION_LOGOFF) {
   DWORD_PTR agreed = 0;
-  SendMessageTimeoutW(tavimo.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
-                      &agreed);
+  SendMessageTimeoutW(tavimo.Window(), WM_QUERYENDSESSION, 0, reason, SMTO_NORMAL, 5000, &agreed);
   DWORD_PTR unused = 0;
-  SendMessageTimeoutW(tavimo.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
-                      &unused);
+  SendMessageTimeoutW(tavimo.Window(), WM_ENDSESSION, TRUE, reason, SMTO_NORMAL, 5000, &unused);
   return agreed == TRUE;
 }
 
@@ -43,35 +43,38 @@ bool WaitForWalkToEnd(const Tavimo& tavimo) {
   return WaitUntil([&] { return !IsIconic(tavimo.Window()); });
 }
 
-TEST(SessionEnd, ListIsSavedBeforeWindowsEndsTheProcess) {
-  TestFolder folder;
-  WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\a.exe", true));
-  Tavimo tavimo(folder);
-  Answer(PressAddAddress(tavimo), L"http://example.com/");
-  ASSERT_TRUE(WaitUntil([&] { return tavimo.Items().size() == 2; }));
+TEST(SessionEnd, ListIsSavedAndTheProgramClosesItselfForALogoffOrTheRestartManager) {
+  for (const LPARAM reason : {LPARAM{ENDSESSION_LOGOFF}, LPARAM{ENDSESSION_CLOSEAPP}}) {
+    TestFolder folder;
+    WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\a.exe", true));
+    Tavimo tavimo(folder);
+    Answer(PressAddAddress(tavimo), L"http://example.com/");
+    ASSERT_TRUE(WaitUntil([&] { return tavimo.Items().size() == 2; }));
+    tavimo.ClickItem(0);
 
-  EXPECT_TRUE(EndSession(tavimo)) << "expected the window to let the session end";
-  tavimo.Kill();
-  EXPECT_EQ(ReadBytes(folder.File(kStore)),
-            StoreRecord(L"C:\\Tools\\a.exe", true) + StoreRecord(L"http://example.com/", false));
+    EXPECT_TRUE(EndSession(tavimo, reason)) << "expected the window to let the session end";
+    EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the program to close itself, " << reason;
+    EXPECT_EQ(tavimo.ExitCode(), 0u);
+    EXPECT_EQ(ReadBytes(folder.File(kStore)),
+              StoreRecord(L"C:\\Tools\\a.exe", false) + StoreRecord(L"http://example.com/", false))
+        << reason;
+  }
 }
 
 TEST(SessionEnd, UnreadRecordsAreKeptWhenTheSessionEndsDuringTheLoadWarning) {
   TestFolder folder;
-  const std::string good = StoreRecord(L"C:\\a.exe", true);
-  const std::string original = good + "\"C:\\b.exe\",yes\r\n";
+  const std::string original = StoreRecord(L"C:\\a.exe", true) + "\"C:\\b.exe\",yes\r\n";
   WriteBytes(folder.File(kStore), original);
   Tavimo tavimo(folder);
   ASSERT_NE(tavimo.WaitForDialog(), nullptr) << "expected the load warning";
 
   EXPECT_TRUE(EndSession(tavimo)) << "expected the window to let the session end";
-  tavimo.Kill();
-  EXPECT_EQ(ReadBytes(folder.File(L"exefiles.dat.bak")), original)
-      << "expected the unread record kept in the backup";
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the program to close itself";
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), original) << "expected the unread record kept";
+  EXPECT_FALSE(Exists(folder.File(L"exefiles.dat.bak"))) << "an unchanged list needs no backup";
 }
 
-TEST(SessionEnd, ListIsSavedOnceAlsoWhileARunWaitsAndWhenTheWindowIsClosedAfter) {
+TEST(SessionEnd, ListIsSavedAndTheProgramClosesItselfAlsoWhileARunWaits) {
   TestFolder folder;
   RecorderCopy helper(folder.File(L"Helper"), 1500ms);
   const FileAssociation document_type(L".tvd", helper.Program());
@@ -84,15 +87,10 @@ TEST(SessionEnd, ListIsSavedOnceAlsoWhileARunWaitsAndWhenTheWindowIsClosedAfter)
   tavimo.Press(kRunButton);
   ASSERT_EQ(helper.WaitForRuns(1, false).size(), 1u);
   DeleteFileW(folder.File(kStore).c_str());
-  EXPECT_TRUE(EndSession(tavimo)) << "expected the waiting window to answer";
+  EXPECT_TRUE(EndSession(tavimo, ENDSESSION_CLOSEAPP)) << "expected the waiting window to answer";
   EXPECT_EQ(ReadBytes(folder.File(kStore)), stored) << "expected the list saved during the wait";
-
-  // The session did not end after all: a close that follows saves nothing more.
-  WriteBytes(folder.File(kStore), "kept");
-  PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(tavimo.WaitForExit(10000ms));
+  EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the program to close once the wait ends";
   EXPECT_EQ(tavimo.ExitCode(), 0u);
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), "kept");
 }
 
 TEST(UnwritableFolder, WebItemOpensWithTheProbeFileInTheTemporaryFolder) {

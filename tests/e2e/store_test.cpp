@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs.h"
 #include "driver.h"
 #include "write_lock.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr wchar_t kStore[] = L"exefiles.dat";
 constexpr wchar_t kBackup[] = L"exefiles.dat.bak";
-constexpr wchar_t kTemp[] = L"exefiles.dat.tmp";
 
 // The names of the files in the folder, sorted.
 std::vector<std::wstring> FileNames(const std::wstring& folder) {
@@ -124,29 +124,39 @@ struct UnreadableThirdRecord {
 
 class StoreStoppedAtThirdRecord : public ::testing::TestWithParam<UnreadableThirdRecord> {};
 
-TEST_P(StoreStoppedAtThirdRecord, WarnsOnceLoadsTheFirstTwoAndKeepsTheFileAsBackup) {
-  TestFolder folder;
-  const std::string good = StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false);
-  const std::string original = good + GetParam().bytes;
-  WriteBytes(folder.File(kStore), original);
-  Tavimo tavimo(folder);
-
+// Waits for the warning that the store was not read whole, from `line`,
+// answers it and waits for the window.
+void PassTheWarningAboutLine(int line, const TestFolder& folder, const Tavimo& tavimo) {
   const HWND warning = tavimo.WaitForDialog();
   ASSERT_NE(warning, nullptr) << "expected a warning that the store was not read whole";
   const std::wstring text = DialogText(warning);
   EXPECT_NE(text.find(folder.File(kStore)), std::wstring::npos)
       << "expected the store's path in the warning, got " << text;
-  EXPECT_NE(text.find(L"第 3 行"), std::wstring::npos)
-      << "expected the warning to name line 3, got " << text;
+  const std::wstring named = L"第 " + std::to_wstring(line) + L" 行";
+  EXPECT_NE(text.find(named), std::wstring::npos)
+      << "expected the warning to name line " << line << ", got " << text;
+  EXPECT_NE(text.find(folder.File(kBackup)), std::wstring::npos)
+      << "expected the warning to say where the file is kept, got " << text;
   AnswerDialog(warning, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }))
       << "expected the window to show once the warning is answered";
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected one warning, got also " << ShownBoxes(tavimo);
+}
+
+TEST_P(StoreStoppedAtThirdRecord, WarnsOnceLoadsTheFirstTwoAndKeepsTheFileAsBackup) {
+  TestFolder folder;
+  const std::string original =
+      StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", false) + GetParam().bytes;
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+  PassTheWarningAboutLine(3, folder, tavimo);
   EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
   EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
+  tavimo.ClickItem(1);
   CloseWithoutABox(tavimo);
 
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+  EXPECT_EQ(ReadBytes(folder.File(kStore)),
+            StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", true));
   EXPECT_EQ(ReadBytes(folder.File(kBackup)), original)
       << "expected the unread records kept in " << kBackup;
 }
@@ -161,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Store, UnreadRecordsAreKeptWhenTheWindowIsClosedDuringTheWarning) {
   TestFolder folder;
-  const std::string good = StoreRecord("C:\\a.exe", true);
-  const std::string original = good + "\"C:\\b.exe\",yes\r\n" + StoreRecord("C:\\c.exe", true);
+  const std::string original =
+      StoreRecord("C:\\a.exe", true) + "\"C:\\b.exe\",yes\r\n" + StoreRecord("C:\\c.exe", true);
   WriteBytes(folder.File(kStore), original);
   Tavimo tavimo(folder);
   ASSERT_NE(tavimo.WaitForDialog(), nullptr) << "expected the load warning";
@@ -170,9 +180,8 @@ TEST(Store, UnreadRecordsAreKeptWhenTheWindowIsClosedDuringTheWarning) {
   PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(tavimo.WaitForExit(10000ms)) << "expected the close to end the program";
 
-  EXPECT_EQ(ReadBytes(folder.File(kBackup)), original)
-      << "expected the unread records kept in " << kBackup;
-  EXPECT_EQ(ReadBytes(folder.File(kStore)), good);
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), original) << "expected the unread records kept";
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore);
 }
 
 TEST(Store, BlankLinesBlanksRoundTheCommaAndAFinalCtrlZAreNoRecords) {
@@ -198,11 +207,12 @@ constexpr char kUtf8Signature[] = "\xEF\xBB\xBF";
 // The UTF-8 store tests need a code page that holds "é" but not "工".
 bool IsWesternCodePage() { return GetACP() == 1252; }
 
-TEST(Store, StoreSavedAsUtf8ByNotepadLoadsItsItemsUnchanged) {
-  if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
+// Starts on `stored`: C:\\Tools\\a.exe with its flag set and C:\\Café\\b.exe
+// with its flag clear, as an editor saved them. They load with no box and
+// go back to the store in the system code page.
+void ExpectTheTwoItemsLoadedAndSavedInTheCodePage(const std::string& stored) {
   TestFolder folder;
-  WriteBytes(folder.File(kStore), kUtf8Signature + StoreRecord("C:\\Tools\\a.exe", true) +
-                                      StoreRecord("C:\\Caf\xC3\xA9\\b.exe", false));
+  WriteBytes(folder.File(kStore), stored);
   Tavimo tavimo(folder);
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box, got " << ShownBoxes(tavimo);
   EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\Tools\\a.exe", L"C:\\Café\\b.exe"}));
@@ -214,6 +224,13 @@ TEST(Store, StoreSavedAsUtf8ByNotepadLoadsItsItemsUnchanged) {
       << "expected the items saved back in the system code page";
 }
 
+TEST(Store, StoreSavedAsUtf8ByNotepadLoadsItsItemsUnchanged) {
+  if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
+  ExpectTheTwoItemsLoadedAndSavedInTheCodePage(kUtf8Signature +
+                                               StoreRecord("C:\\Tools\\a.exe", true) +
+                                               StoreRecord("C:\\Caf\xC3\xA9\\b.exe", false));
+}
+
 TEST(Store, Utf8TextThatTheCodePageCannotHoldStopsTheLoadAndIsKept) {
   if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
   TestFolder folder;
@@ -221,15 +238,41 @@ TEST(Store, Utf8TextThatTheCodePageCannotHoldStopsTheLoadAndIsKept) {
                                StoreRecord("C:\\\xE5\xB7\xA5\xE5\x85\xB7\\b.exe", true);
   WriteBytes(folder.File(kStore), original);
   Tavimo tavimo(folder);
-  const HWND warning = tavimo.WaitForDialog();
-  ASSERT_NE(warning, nullptr) << "expected a warning rather than a changed item";
-  EXPECT_NE(DialogText(warning).find(L"第 2 行"), std::wstring::npos)
-      << "expected the warning to name line 2, got " << DialogText(warning);
-  AnswerDialog(warning, IDOK);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
+  PassTheWarningAboutLine(2, folder, tavimo);
   EXPECT_EQ(tavimo.Items(), std::vector<std::wstring>{L"C:\\a.exe"});
   CloseWithoutABox(tavimo);
 
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), original);
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore);
+}
+
+// `text` as Notepad saves "Unicode" (UTF-16, little end first, behind its
+// byte-order mark), or in the other byte order.
+std::string Utf16(const std::wstring& text, bool big_endian) {
+  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const wchar_t unit : text) {
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += big_endian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+
+TEST(Store, StoreSavedAsUtf16LoadsItsItemsOrStopsAtATextTheCodePageCannotHold) {
+  if (!IsWesternCodePage()) GTEST_SKIP() << "needs the code page 1252, got " << GetACP();
+  for (const bool big_endian : {false, true}) {
+    ExpectTheTwoItemsLoadedAndSavedInTheCodePage(
+        Utf16(L"\"C:\\Tools\\a.exe\",#TRUE#\r\n\"C:\\Café\\b.exe\",#FALSE#\r\n", big_endian));
+  }
+  TestFolder folder;
+  const std::string original =
+      Utf16(L"\"C:\\a.exe\",#TRUE#\r\n\"C:\\工\\b.exe\",#TRUE#\r\n", false);
+  WriteBytes(folder.File(kStore), original);
+  Tavimo tavimo(folder);
+  PassTheWarningAboutLine(2, folder, tavimo);
+  EXPECT_EQ(tavimo.Items(), std::vector<std::wstring>{L"C:\\a.exe"});
+  tavimo.ClickItem(0);
+  CloseWithoutABox(tavimo);
   EXPECT_EQ(ReadBytes(folder.File(kBackup)), original);
 }
 
@@ -287,49 +330,100 @@ TEST(Store, FolderThatCannotBeWrittenKeepsTheStoreAndTheUserIsTold) {
       << "expected the system's reason \"" << reason << "\" in the box, got " << box_text;
 }
 
-TEST(Store, StoreHeldOpenByAnotherProgramIsReportedWithTheSystemsReasonAndKept) {
+// Starts the program while another program holds the store open, and
+// answers the warning once that program has let go; gives back its text.
+std::wstring StartWithTheStoreHeld(const TestFolder& folder, std::unique_ptr<Tavimo>& tavimo) {
+  auto held = std::make_unique<ExclusiveFileHold>(folder.File(kStore));
+  tavimo = std::make_unique<Tavimo>(folder);
+  const HWND warning = tavimo->WaitForDialog();
+  if (!warning) return L"";
+  const std::wstring text = DialogText(warning);
+  held.reset();
+  AnswerDialog(warning, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo->Window()) != FALSE; }));
+  return text;
+}
+
+TEST(Store, StoreHeldOpenByAnotherProgramAtStartIsNeverLostOverLaterStarts) {
   TestFolder folder;
   WriteBytes(folder.File(kStore), kTwoItems);
-  auto held = std::make_unique<ExclusiveFileHold>(folder.File(kStore));
-  Tavimo tavimo(folder);
-  const HWND warning = tavimo.WaitForDialog();
-  ASSERT_NE(warning, nullptr) << "expected a warning that the store cannot be opened";
-  const std::wstring text = DialogText(warning);
+  std::unique_ptr<Tavimo> tavimo;
+  std::wstring text = StartWithTheStoreHeld(folder, tavimo);
   const std::wstring reason = SystemText(ERROR_SHARING_VIOLATION);
   EXPECT_NE(text.find(reason), std::wstring::npos)
       << "expected the system's reason \"" << reason << "\" in the warning, got " << text;
   EXPECT_NE(text.find(folder.File(kStore)), std::wstring::npos)
       << "expected the store's path in the warning, got " << text;
   EXPECT_EQ(text.find(L"第 1 行"), std::wstring::npos) << "expected no line named, got " << text;
-  held.reset();
-  AnswerDialog(warning, IDOK);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
-  EXPECT_TRUE(tavimo.Items().empty());
-  CloseWithoutABox(tavimo);
+  EXPECT_TRUE(tavimo->Items().empty());
+  CloseWithoutABox(*tavimo);
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), kTwoItems) << "an unchanged list must leave the file";
+  EXPECT_EQ(FileNames(folder.Path()), kProgramsAndStore);
 
-  EXPECT_EQ(ReadBytes(folder.File(kBackup)), kTwoItems) << "expected the store kept as " << kBackup;
+  // Held at two more starts, at each of which the user adds an item: the
+  // list that was read last is kept, and no later save writes over it.
+  const std::wstring added[] = {L"http://example.com/1", L"http://example.com/2"};
+  const std::wstring kept_as[] = {folder.File(kBackup), folder.File(L"exefiles.dat.2.bak")};
+  for (int start = 0; start < 2; ++start) {
+    text = StartWithTheStoreHeld(folder, tavimo);
+    EXPECT_NE(text.find(kept_as[start]), std::wstring::npos)
+        << "expected the warning to say where the file is kept, got " << text;
+    Answer(PressAddAddress(*tavimo), added[start]);
+    ASSERT_TRUE(WaitUntil([&] { return tavimo->Items().size() == 1; }));
+    CloseWithoutABox(*tavimo);
+  }
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), kTwoItems);
+  EXPECT_EQ(ReadBytes(kept_as[1]), StoreRecord(added[0], false));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord(added[1], false));
+
+  // A start that reads the store whole still says where the lists are kept.
+  tavimo = std::make_unique<Tavimo>(folder);
+  const HWND note = tavimo->WaitForDialog();
+  ASSERT_NE(note, nullptr) << "expected a start beside backups not to be silent";
+  EXPECT_NE(DialogText(note).find(folder.File(kBackup)), std::wstring::npos) << DialogText(note);
+  AnswerDialog(note, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo->Window()) != FALSE; }));
+  EXPECT_EQ(tavimo->Items(), std::vector<std::wstring>{added[1]});
+  CloseWithoutABox(*tavimo);
 }
 
-TEST(Store, ListLeftInTheTemporaryFileByAFailedSaveIsLoadedAndKept) {
+TEST(Store, FailedFirstSaveKeepsItsTemporaryFileAndTheNextStartLoadsAndKeepsIt) {
   TestFolder folder;
-  WriteBytes(folder.File(kTemp), kTwoItems);
+  // A folder in the store's place: the saved list cannot take it.
+  ASSERT_TRUE(CreateDirectoryW(folder.File(kStore).c_str(), nullptr));
+  {
+    Tavimo tavimo(folder);
+    const HWND warning = tavimo.WaitForDialog();
+    ASSERT_NE(warning, nullptr) << "expected a warning that the store cannot be read";
+    AnswerDialog(warning, IDOK);
+    Answer(PressAddAddress(tavimo), L"http://example.com/");
+    ASSERT_TRUE(WaitUntil([&] { return tavimo.Items().size() == 1; }));
+    tavimo.ClickItem(0);
+    PostMessageW(tavimo.Window(), WM_CLOSE, 0, 0);
+    const HWND box = tavimo.WaitForDialog();
+    ASSERT_NE(box, nullptr) << "expected a box saying the list was not saved";
+    AnswerDialog(box, IDOK);
+    EXPECT_TRUE(tavimo.WaitForExit(10000ms));
+  }
+  const std::vector<std::wstring> names = FileNames(folder.Path());
+  ASSERT_EQ(names.size(), 3u) << "expected the temporary file beside the programs";
+  const std::wstring temp = folder.File(names[0]);
+  const std::string saved = StoreRecord(L"http://example.com/", true);
+  EXPECT_EQ(ReadBytes(temp), saved) << "expected the whole list in " << Ansi(temp);
+  ASSERT_TRUE(RemoveDirectoryW(folder.File(kStore).c_str()));
+
   Tavimo tavimo(folder);
   const HWND box = tavimo.WaitForDialog();
   ASSERT_NE(box, nullptr) << "expected a box saying where the list came from";
-  EXPECT_NE(DialogText(box).find(folder.File(kTemp)), std::wstring::npos)
+  EXPECT_NE(DialogText(box).find(temp), std::wstring::npos)
       << "expected the temporary file's path in the box, got " << DialogText(box);
   AnswerDialog(box, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tavimo.Window()) != FALSE; }));
-  EXPECT_EQ(tavimo.Items(), (std::vector<std::wstring>{L"C:\\a.exe", L"C:\\b.exe"}));
-  EXPECT_EQ(tavimo.Flags(), (std::vector<bool>{true, false}));
-  tavimo.ClickItem(1);
+  EXPECT_EQ(tavimo.Items(), std::vector<std::wstring>{L"http://example.com/"});
+  EXPECT_EQ(tavimo.Flags(), std::vector<bool>{true});
   CloseWithoutABox(tavimo);
-
-  EXPECT_EQ(ReadBytes(folder.File(kStore)),
-            StoreRecord("C:\\a.exe", true) + StoreRecord("C:\\b.exe", true));
-  EXPECT_EQ(ReadBytes(folder.File(kBackup)), kTwoItems)
-      << "expected the temporary file kept as " << kBackup;
-  EXPECT_FALSE(Exists(folder.File(kTemp)));
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), saved);
+  EXPECT_EQ(ReadBytes(folder.File(kBackup)), saved) << "expected the temporary file kept";
 }
 
 // Runs only where the system code page is Big5: the test scripts run this

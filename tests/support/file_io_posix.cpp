@@ -2,8 +2,10 @@
 // tests. The program joins folders and file names with "\" (see
 // InProgramFolder); here every "\" becomes "/", so the paths the program
 // builds open the same files on Linux. Paths are UTF-8 (see ansi_posix.cpp).
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +29,8 @@ int NumberForErrno(int error) {
   switch (error) {
     case ENOENT:
       return kFileNotFound;
+    case EEXIST:
+      return kFileAlreadyExists;
     case ENOTDIR:
       return kPathNotFound;
     case EACCES:
@@ -58,6 +62,12 @@ class Descriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int Get() const { return fd_; }
+  // Closes it now; false, with errno set, when the close fails.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
 
  private:
   int fd_;
@@ -92,22 +102,27 @@ std::string ReadFileBytes(const std::wstring& path) {
   return bytes;
 }
 
-void WriteFileBytes(const std::wstring& path, std::string_view bytes, WriteMode mode) {
-  const int flags = O_WRONLY | O_CREAT | (mode == WriteMode::kAppend ? O_APPEND : O_TRUNC);
-  const Descriptor file(OpenOrFail(path, flags));
+// Writes `bytes` to a descriptor opened for writing; false with errno set
+// when a write fails.
+bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t count = ::write(file.Get(), bytes.data(), bytes.size());
+    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
     if (count < 0) {
       if (errno == EINTR) continue;
-      Fail(path, errno);
+      return false;
     }
     bytes.remove_prefix(static_cast<size_t>(count));
   }
+  return true;
 }
 
-void FlushToDisk(const std::wstring& path) {
-  const Descriptor file(OpenOrFail(path, O_WRONLY));
-  if (::fsync(file.Get()) != 0) Fail(path, errno);
+void WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  Descriptor file(OpenOrFail(path, O_WRONLY | O_CREAT | O_TRUNC));
+  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
+  const int error = errno;
+  if (file.Close() && written) return;
+  ::unlink(NativePath(path).c_str());
+  Fail(path, written ? errno : error);
 }
 
 bool FileExists(const std::wstring& path) {
@@ -119,8 +134,22 @@ void RemoveFile(const std::wstring& path) {
   if (::unlink(NativePath(path).c_str()) != 0) Fail(path, errno);
 }
 
-void CopyFileOver(const std::wstring& from, const std::wstring& to) {
-  WriteFileBytes(to, ReadFileBytes(from), WriteMode::kReplace);
+void CopyToNewFile(const std::wstring& from, const std::wstring& to) {
+  const std::string bytes = ReadFileBytes(from);
+  Descriptor file(OpenOrFail(to, O_WRONLY | O_CREAT | O_EXCL));
+  const bool written = WriteAll(file.Get(), bytes);
+  const int error = errno;
+  if (file.Close() && written) return;
+  ::unlink(NativePath(to).c_str());
+  Fail(to, written ? errno : error);
+}
+
+void RenameToNewName(const std::wstring& from, const std::wstring& to) {
+  // A link fails where the name is taken; the old name then goes.
+  if (::link(NativePath(from).c_str(), NativePath(to).c_str()) != 0) {
+    Fail(from + L" -> " + to, errno);
+  }
+  RemoveFile(from);
 }
 
 void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
@@ -128,5 +157,25 @@ void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
     Fail(replacement + L" -> " + target, errno);
   }
 }
+
+std::vector<FoundFile> FilesNamedFrom(const std::wstring& folder, std::wstring_view prefix) {
+  std::vector<FoundFile> found;
+  DIR* listing = ::opendir(NativePath(folder).c_str());
+  if (!listing) return found;
+  const std::string wanted = ToAnsi(prefix);
+  while (const dirent* entry = ::readdir(listing)) {
+    if (::strncasecmp(entry->d_name, wanted.c_str(), wanted.size()) != 0) continue;
+    struct stat info {};
+    const std::string path = NativePath(folder) + "/" + entry->d_name;
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+    const uint64_t written = static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                             static_cast<uint64_t>(info.st_mtim.tv_nsec);
+    found.push_back({FromAnsi(entry->d_name), written});
+  }
+  ::closedir(listing);
+  return found;
+}
+
+uint32_t ThisProcessId() { return static_cast<uint32_t>(::getpid()); }
 
 }  // namespace rt

@@ -24,8 +24,8 @@ std::string StoreBytes(const std::vector<StoredItem>& items) {
 }
 
 void SaveStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
-               bool keep_backup) {
-  items::SaveStoreBytes(program_folder, StoreBytes(items), keep_backup);
+               const std::optional<std::string>& list_from_unread_file) {
+  items::SaveStoreBytes(program_folder, StoreBytes(items), list_from_unread_file);
 }
 
 }  // namespace test

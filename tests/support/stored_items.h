@@ -3,6 +3,7 @@
 // with a sink that keeps the items, and AppendStoredItem with SaveStoreBytes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,8 +46,10 @@ StoreRead ReadStoreBytes(const TempFolder& folder, std::string_view bytes);
 // The store file's bytes for `items`, as the program makes them at close.
 std::string StoreBytes(const std::vector<StoredItem>& items);
 
-// Saves `items` to the store file in `program_folder`, as the program does.
+// Saves `items` to the store file in `program_folder`, as the program does
+// after a load that read the whole file, or, given the store bytes of the
+// list as loaded, one that did not.
 void SaveStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
-               bool keep_backup);
+               const std::optional<std::string>& list_from_unread_file = std::nullopt);
 
 }  // namespace test

@@ -5,12 +5,14 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace test {
 
@@ -42,6 +44,15 @@ class TempFolder {
     return std::string(std::istreambuf_iterator<char>(file), {});
   }
   bool Exists(std::string_view name) const { return std::filesystem::exists(Native(name)); }
+  // The names of everything in the folder, sorted.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
  private:
   std::filesystem::path path_;
