@@ -83,10 +83,18 @@ count "unit tests" "$BUILD/unit.log"
 check "clang-tidy finds nothing in the native build's sources (.clang-tidy)" tidy
 phase_done "unit tests and clang-tidy"
 
+# fresh_build TOOLCHAIN LOG: one width's release build of tavimo.exe and its
+# test programs. The programs of an earlier build go first: a build that
+# fails leaves none to be tested in its place.
+fresh_build() {
+  rm -f "$BUILD/$1"/bin/*.exe
+  build_windows "$1" Release >"$2" 2>&1 || { cat "$2"; return 1; }
+}
+
 say "release builds of tavimo.exe and the test programs, 32-bit (shipped) and 64-bit"
-build_windows mingw-i686 Release >"$BUILD/release-build.log" 2>&1 || cat "$BUILD/release-build.log"
+check "the 32-bit release build" fresh_build mingw-i686 "$BUILD/release-build.log"
 check "tavimo.exe is a 32-bit Windows GUI program" "$TOP/tools/check-exe.sh" "$BUILD/mingw-i686/bin/tavimo.exe"
-build_windows mingw-x86_64 Release >"$BUILD/e2e-build.log" 2>&1 || cat "$BUILD/e2e-build.log"
+check "the 64-bit release build" fresh_build mingw-x86_64 "$BUILD/e2e-build.log"
 phase_done "Windows builds"
 
 say "end-to-end tests of the 64-bit build, natively under 64-bit Wine"

@@ -44,7 +44,9 @@ bool WaitForWalkToEnd(const Tavimo& tavimo) {
 }
 
 TEST(SessionEnd, ListIsSavedAndTheProgramClosesItselfForALogoffOrTheRestartManager) {
-  for (const LPARAM reason : {LPARAM{ENDSESSION_LOGOFF}, LPARAM{ENDSESSION_CLOSEAPP}}) {
+  // ENDSESSION_LOGOFF is 0x80000000, past a 32-bit LPARAM: cast, not braced.
+  for (const LPARAM reason :
+       {static_cast<LPARAM>(ENDSESSION_LOGOFF), LPARAM{ENDSESSION_CLOSEAPP}}) {
     TestFolder folder;
     WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\a.exe", true));
     Tavimo tavimo(folder);
