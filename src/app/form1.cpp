@@ -195,3 +195,17 @@ void Form1::RunItem(std::wstring item_text, int32_t window_style) {
 void Form1::ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) {
   launch::ReportFailedStart(item_text, reason);
 }
+
+// The caption carries the count as well: the button of a minimised window
+// shows it where the taskbar shows no progress of its own (Wine's shows none).
+void Form1::ShowProgress(int started, int total) {
+  if (!taskbar_progress_) taskbar_progress_.emplace(hWnd());
+  taskbar_progress_->Show(started, total);
+  SetWindowTextW(hWnd(), texts::WalkProgressCaption(started, total).c_str());
+}
+
+void Form1::ClearProgress() {
+  taskbar_progress_.reset();
+  // Nothing to clear on a window already closed.
+  if (hWnd()) SetWindowTextW(hWnd(), texts::kProgramName);
+}

@@ -14,6 +14,7 @@
 #include "runtime/drop_target_win.h"
 #include "runtime/form_win.h"
 #include "runtime/list_box_win.h"
+#include "runtime/taskbar_progress_win.h"
 
 class Form1 final : public rt::Form, private launch::LauncherWindow, private LayoutForm {
  public:
@@ -47,6 +48,8 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   bool Unloaded() override { return unloaded_; }
   void RunItem(std::wstring item_text, int32_t window_style) override;
   void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override;
+  void ShowProgress(int started, int total) override;
+  void ClearProgress() override;
 
   // LayoutForm
   float ScaleWidth() override { return Form::ScaleWidth(); }
@@ -71,6 +74,8 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   rt::FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
+  // While a walk runs.
+  std::optional<rt::TaskbarProgress> taskbar_progress_;
   app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
   bool unloaded_ = false;
   bool shown_ = false;

@@ -4,6 +4,11 @@
 
 namespace texts {
 
+std::wstring WalkProgressCaption(int started, int total) {
+  return std::wstring(kProgramName) + L" " + std::to_wstring(started) + L"/" +
+         std::to_wstring(total);
+}
+
 std::wstring ListFull(int most_items) {
   return L"清單已滿：最多只能有 " + std::to_wstring(most_items) + L" 個項目。";
 }

@@ -14,6 +14,8 @@ inline constexpr wchar_t kAddItem[] = L"增加項目";
 inline constexpr wchar_t kRemoveItem[] = L"移除項目";
 inline constexpr wchar_t kRunInOrder[] = L"順序執行";
 inline constexpr wchar_t kAddAddress[] = L"加入網址";
+// The caption while a walk runs: how many of the ticked items it has started.
+std::wstring WalkProgressCaption(int started, int total);
 
 // Adding items: the open-file dialog, the input box and their boxes.
 inline constexpr wchar_t kEntryTitle[] = L"加入項目";
