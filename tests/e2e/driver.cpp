@@ -146,16 +146,20 @@ void Tavimo::Press(const std::wstring& caption) const {
   PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void Tavimo::ClickItem(int index) const {
+void Tavimo::PostClickItem(int index) const {
   RECT item{};
   SendMessageW(List(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   const LPARAM point = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(List(), WM_LBUTTONUP, 0, point);
+}
+
+void Tavimo::ClickItem(int index) const {
   const auto ticked = [&] {
     return SendMessageW(List(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   };
   const bool was_ticked = ticked();
-  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-  PostMessageW(List(), WM_LBUTTONUP, 0, point);
+  PostClickItem(index);
   // A click toggles the item's tick. Sync alone cannot tell that the click
   // was handled: a sent message overtakes posted ones.
   WaitUntil([&] { return ticked() != was_ticked; });

@@ -84,6 +84,9 @@ class Tavimo {
   void Press(const std::wstring& caption) const;
   // Clicks the item with the mouse: toggles its flag and makes it current.
   void ClickItem(int index) const;
+  // Posts the same click and returns at once: while an item runs, the clicks
+  // wait in the queue, in order with what is posted after them.
+  void PostClickItem(int index) const;
 
   std::vector<std::wstring> Items() const;
   std::vector<bool> Flags() const;
