@@ -1,6 +1,10 @@
 #include "app/form1.h"
 
+// After windows.h, which it needs.
+#include <windowsx.h>
+
 #include "app/entry_win.h"
+#include "app/item_menu_win.h"
 #include "app/list_store_win.h"
 #include "app/resource.h"
 #include "launch/run_item_win.h"
@@ -34,7 +38,7 @@ void Form1::Load() {
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
-  Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
+  Lst.Create(*this, kLstId, {0, 0, 2655, 4110}, *this);
   CAdd.Create(*this, texts::kAddItem, kCAddId, {120, 4320, 1215, 495});
   CDel.Create(*this, texts::kRemoveItem, kCDelId, {1320, 4320, 1215, 495});
   CExe.Create(*this, texts::kRunInOrder, kCExeId, {1320, 4800, 1215, 495});
@@ -53,9 +57,17 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_VKEYTOITEM:
-      // A key in the list moves its focus; the list box handles the key.
+      if (LOWORD(wparam) == VK_DELETE) {
+        rt::Dispatch([this] { Lst_DeleteKey(); });
+        return -2;  // the list box does nothing more with it
+      }
+      // Any other key in the list moves its focus; the list box handles it.
       Lst.MarkFocusTaken();
       return -1;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wparam) != Lst.hWnd()) break;
+      rt::Dispatch([&] { Lst_ContextMenu(lparam); });
+      return 0;
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wparam);
       rt::Dispatch([&] { Lst_OLEDragDrop(rt::TakeDroppedFiles(drop)); });
@@ -178,6 +190,64 @@ void Form1::CWeb_Click() { app::AddTypedAddress(Lst); }
 
 void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
   app::AddDroppedFile(Lst, files);
+}
+
+void Form1::Lst_DragDrop(int from, int to) { Lst.MoveItem(from, to); }
+
+void Form1::Lst_MoveKey(int step) { app::MoveCurrentItem(Lst, step); }
+
+void Form1::Lst_PasteKey() { app::AddFromClipboard(hWnd(), Lst); }
+
+void Form1::Lst_DeleteKey() { app::RemoveCurrentItem(Lst); }
+
+void Form1::Lst_ContextMenu(LPARAM position) {
+  POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  int index = -1;
+  if (screen.x == -1 && screen.y == -1) {
+    // From the keyboard: the current item's menu, shown beneath it.
+    index = Lst.ListIndex();
+    if (index < 0) return;
+    const RECT item = Lst.ItemRect(index);
+    screen = POINT{item.left, item.bottom};
+    ClientToScreen(Lst.hWnd(), &screen);
+  } else {
+    POINT client = screen;
+    ScreenToClient(Lst.hWnd(), &client);
+    index = Lst.ItemAt(client);
+    if (index < 0) return;
+    // The menu's commands work on the current item, as the keys do.
+    Lst.SetListIndex(index);
+  }
+  const std::wstring text = Lst.List(index);
+  const std::optional<app::ItemCommand> command =
+      app::ChooseFromItemMenu(hWnd(), screen, app::ItemMenuEntries(index, Lst.ListCount(), text));
+  if (!command) return;
+  switch (*command) {
+    case app::ItemCommand::kMoveUp:
+      app::MoveCurrentItem(Lst, -1);
+      break;
+    case app::ItemCommand::kMoveDown:
+      app::MoveCurrentItem(Lst, 1);
+      break;
+    case app::ItemCommand::kRemove:
+      app::RemoveCurrentItem(Lst);
+      break;
+    case app::ItemCommand::kOpenLocation:
+      app::OpenItemLocation(text);
+      break;
+  }
+}
+
+void Form1::ItemDragged(int from, int to) {
+  rt::Dispatch([&] { Lst_DragDrop(from, to); });
+}
+
+void Form1::MoveKey(int step) {
+  rt::Dispatch([&] { Lst_MoveKey(step); });
+}
+
+void Form1::PasteKey() {
+  rt::Dispatch([this] { Lst_PasteKey(); });
 }
 
 void Form1::CExe_Click() { run_in_order_.Run(*this); }

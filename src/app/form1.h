@@ -16,7 +16,10 @@
 #include "runtime/list_box_win.h"
 #include "runtime/taskbar_progress_win.h"
 
-class Form1 final : public rt::Form, private launch::LauncherWindow, private LayoutForm {
+class Form1 final : public rt::Form,
+                    private launch::LauncherWindow,
+                    private LayoutForm,
+                    private rt::ListBox::Events {
  public:
   ~Form1() override;
 
@@ -39,6 +42,12 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   void CWeb_Click();
   void Lst_Click();
   void Lst_OLEDragDrop(const std::vector<std::wstring>& files);
+  void Lst_DragDrop(int from, int to);
+  void Lst_MoveKey(int step);
+  void Lst_PasteKey();
+  void Lst_DeleteKey();
+  // `position` is the point of the screen, or (-1, -1) for the menu key.
+  void Lst_ContextMenu(LPARAM position);
 
   // launch::LauncherWindow
   void Minimise() override { SetWindowState(1); }
@@ -50,6 +59,11 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override;
   void ShowProgress(int started, int total) override;
   void ClearProgress() override;
+
+  // rt::ListBox::Events
+  void ItemDragged(int from, int to) override;
+  void MoveKey(int step) override;
+  void PasteKey() override;
 
   // LayoutForm
   float ScaleWidth() override { return Form::ScaleWidth(); }

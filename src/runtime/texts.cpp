@@ -9,6 +9,10 @@ std::wstring WalkProgressCaption(int started, int total) {
          std::to_wstring(total);
 }
 
+std::wstring LocationNotOpened(const std::wstring& item, const std::wstring& reason) {
+  return L"無法開啟檔案位置 " + item + L"\r\n" + reason;
+}
+
 std::wstring ListFull(int most_items) {
   return L"清單已滿：最多只能有 " + std::to_wstring(most_items) + L" 個項目。";
 }

@@ -196,6 +196,14 @@ std::vector<HWND> Tavimo::Dialogs() const {
   return dialogs;
 }
 
+HWND Tavimo::ShownMenu() const {
+  HWND menu = nullptr;
+  ForEachTopWindow(process_id_, [&](HWND window) {
+    if (ClassName(window) == L"#32768" && IsWindowVisible(window)) menu = window;
+  });
+  return menu;
+}
+
 HWND Tavimo::WaitForDialog(std::chrono::milliseconds limit) const {
   HWND dialog = nullptr;
   WaitUntil(

@@ -96,6 +96,8 @@ class Tavimo {
   HWND WaitForDialog(std::chrono::milliseconds limit = 5000ms) const;
   // Every dialog box of the process now shown.
   std::vector<HWND> Dialogs() const;
+  // The shortcut menu the program shows, or nullptr.
+  HWND ShownMenu() const;
 
   // Closes the window as the user does and waits for the process to end.
   bool Close(std::chrono::milliseconds limit = 10000ms);
