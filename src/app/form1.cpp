@@ -7,6 +7,7 @@
 #include "app/item_menu_win.h"
 #include "app/list_store_win.h"
 #include "app/resource.h"
+#include "app/start_options_win.h"
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
@@ -35,6 +36,7 @@ Form1::~Form1() {
 }
 
 void Form1::Load() {
+  start_options_ = app::StartOptionsOfThisProgram();
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
@@ -49,6 +51,7 @@ void Form1::Load() {
   ShowWindow(hWnd(), SW_SHOWNORMAL);
   first_layout_size_.reset();
   SetFocus(Lst.hWnd());
+  if (start_options_.run_ticked_items) app::AskToRunTickedItems(hWnd());
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -114,6 +117,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
   }
+  // What a start with /run asks for (app::AskToRunTickedItems).
+  if (message == app::RunTickedItemsMessage()) {
+    rt::Dispatch([this] { CExe_Click(); });
+    return 0;
+  }
   return DefaultHandling(message, wparam, lparam);
 }
 
@@ -155,6 +163,7 @@ void Form1::Form_Load() {
   // while it is up saves the list, and that save must keep the file.
   store_backup_ = app::BackupAfter(reading);
   app::ReportStoreLoad(reading);
+  app::ReportUnknownArguments(start_options_);
 }
 
 void Form1::Form_Unload() {

@@ -9,6 +9,7 @@
 
 #include "app/layout.h"
 #include "app/list_store_win.h"
+#include "app/start_options.h"
 #include "launch/run_in_order.h"
 #include "runtime/command_button_win.h"
 #include "runtime/drop_target_win.h"
@@ -23,7 +24,8 @@ class Form1 final : public rt::Form,
  public:
   ~Form1() override;
 
-  // Creates the window and its controls, runs Form_Load and shows the window.
+  // Creates the window and its controls, runs Form_Load and shows the window;
+  // started with /run, it then runs the ticked items.
   void Load();
 
  private:
@@ -90,6 +92,7 @@ class Form1 final : public rt::Form,
   launch::RunInOrder run_in_order_;
   // While a walk runs.
   std::optional<rt::TaskbarProgress> taskbar_progress_;
+  app::StartOptions start_options_;
   app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
   bool unloaded_ = false;
   bool shown_ = false;

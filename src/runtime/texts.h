@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace texts {
 
@@ -23,6 +24,10 @@ inline constexpr wchar_t kMoveDownEntry[] = L"下移\tAlt+Down";
 inline constexpr wchar_t kRemoveEntry[] = L"移除項目\tDel";
 inline constexpr wchar_t kOpenLocationEntry[] = L"開啟檔案位置";
 std::wstring LocationNotOpened(const std::wstring& item, const std::wstring& reason);
+
+// The arguments Tavimo is started with.
+std::wstring UnknownArguments(const std::vector<std::wstring>& unknown,
+                              const std::wstring& run_option);
 
 // Adding items: the open-file dialog, the input box and their boxes.
 inline constexpr wchar_t kEntryTitle[] = L"加入項目";

@@ -95,8 +95,9 @@ std::string StoreRecord(const std::wstring& text, bool selected) {
   return StoreRecord(Ansi(text), selected);
 }
 
-Tavimo::Tavimo(const TestFolder& folder) {
+Tavimo::Tavimo(const TestFolder& folder, const std::wstring& arguments) {
   std::wstring command = L"\"" + folder.File(L"tavimo.exe") + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};

@@ -68,9 +68,10 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
 // One running tavimo.exe.
 class Tavimo {
  public:
-  // Starts folder\tavimo.exe and waits until its window is shown, or until
-  // a box that it shows while loading (before the window shows) is up.
-  explicit Tavimo(const TestFolder& folder);
+  // Starts folder\tavimo.exe, with the arguments after its name, and waits
+  // until its window is shown, or until a box that it shows while loading
+  // (before the window shows) is up.
+  explicit Tavimo(const TestFolder& folder, const std::wstring& arguments = L"");
   ~Tavimo();  // ends the process if it still runs
   Tavimo(const Tavimo&) = delete;
   Tavimo& operator=(const Tavimo&) = delete;
