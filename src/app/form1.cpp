@@ -94,6 +94,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (!laid_out) rt::Dispatch([this] { Form_Resize(); });
       return 0;
     }
+    case WM_ENABLE:
+      if (wparam && run_when_enabled_) {
+        run_when_enabled_ = false;
+        app::AskToRunTickedItems(hWnd());
+      }
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
       return 0;
@@ -117,8 +123,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
   }
-  // What a start with /run asks for (app::AskToRunTickedItems).
+  // What a start with /run asks for (app::AskToRunTickedItems). While a box
+  // of ours is up the window is disabled and the run waits for its answer,
+  // as a click on the button would have to.
   if (message == app::RunTickedItemsMessage()) {
+    if (!IsWindowEnabled(hWnd())) {
+      run_when_enabled_ = true;
+      return 0;
+    }
     rt::Dispatch([this] { CExe_Click(); });
     return 0;
   }

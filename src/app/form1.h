@@ -93,6 +93,8 @@ class Form1 final : public rt::Form,
   // While a walk runs.
   std::optional<rt::TaskbarProgress> taskbar_progress_;
   app::StartOptions start_options_;
+  // A run was asked for while a box was up.
+  bool run_when_enabled_ = false;
   app::StoreBackup store_backup_ = app::StoreBackup::kNotNeeded;
   bool unloaded_ = false;
   bool shown_ = false;

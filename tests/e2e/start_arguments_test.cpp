@@ -1,6 +1,7 @@
 // Started from a shortcut: "tavimo.exe /run" runs the ticked items at once,
 // showing how far it has come in the title; an argument Tavimo does not know
-// is named in a box and the window opens as usual.
+// is named in a box and the window opens as usual. An open window runs its
+// ticked items when another start asks it to, once its boxes are answered.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,9 +19,15 @@ namespace {
 using test_files::FileAssociation;
 using Arguments = std::vector<std::wstring>;
 
-TEST(StartArguments, RunStartsTheTickedItemsCountingInTheTitleAndOthersAreListedInABox) {
+// Asks the open window to run its ticked items, as a later start of Tavimo
+// for the same folder hands its /run over.
+void AskToRunTickedItems(const Tavimo& tavimo) {
+  PostMessageW(tavimo.Window(), RegisterWindowMessageW(L"Tavimo.RunTickedItems"), 0, 0);
+}
+
+TEST(StartArguments, OthersAreListedInABoxAndRunRunsTheTickedItemsCountingInTheTitle) {
   TestFolder folder;
-  RecorderCopy editor(folder.File(L"editor"), 1000ms);
+  RecorderCopy editor(folder.File(L"editor"), 700ms);
   const FileAssociation document_type(L".tvd", editor.Program());
   const std::wstring first = folder.File(L"first.tvd");
   const std::wstring second = folder.File(L"second.tvd");
@@ -45,24 +52,36 @@ TEST(StartArguments, RunStartsTheTickedItemsCountingInTheTitleAndOthersAreListed
     unknown.Sync();
     EXPECT_FALSE(IsIconic(unknown.Window())) << "expected no walk";
     EXPECT_EQ(WindowText(unknown.Window()), L"Tavimo");
-    ASSERT_TRUE(unknown.Close());
     EXPECT_TRUE(editor.Runs().empty()) << "expected nothing started";
+
+    // Asked while its input box is up, the window runs once the box is gone.
+    const HWND input_box = PressAddAddress(unknown);
+    ASSERT_NE(input_box, nullptr) << "expected the input box";
+    AskToRunTickedItems(unknown);
+    Sleep(static_cast<DWORD>(Patient(300ms).count()));
+    EXPECT_TRUE(editor.Runs().empty()) << "expected no run while the box is up";
+    AnswerDialog(input_box, IDCANCEL);
+    EXPECT_EQ(editor.WaitForRuns(2, true).size(), 2u) << "expected the walk once the box was gone";
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(unknown.Window()); }));
+    ASSERT_TRUE(unknown.Close());
   }
 
   Tavimo tavimo(folder, L"/RUN");
-  ASSERT_EQ(editor.WaitForRuns(1, false).size(), 1u) << "expected the walk to start at once";
+  ASSERT_EQ(editor.WaitForRuns(3, false).size(), 3u) << "expected the walk to start at once";
   EXPECT_TRUE(IsIconic(tavimo.Window()));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(tavimo.Window()) == L"Tavimo 1/2"; }))
       << "got " << Ansi(WindowText(tavimo.Window()));
-  ASSERT_EQ(editor.WaitForRuns(2, false).size(), 2u);
+  ASSERT_EQ(editor.WaitForRuns(4, false).size(), 4u);
   EXPECT_TRUE(WaitUntil([&] { return WindowText(tavimo.Window()) == L"Tavimo 2/2"; }))
       << "got " << Ansi(WindowText(tavimo.Window()));
-  const std::vector<RecordedRun> runs = editor.WaitForRuns(2, true);
+  const std::vector<RecordedRun> runs = editor.WaitForRuns(4, true);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(tavimo.Window()); })) << "expected the walk to end";
   EXPECT_EQ(WindowText(tavimo.Window()), L"Tavimo") << "expected the count cleared";
-  ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(runs[0].arguments, Arguments{first});
-  EXPECT_EQ(runs[1].arguments, Arguments{second});
+  ASSERT_EQ(runs.size(), 4u) << "two walks of two items";
+  for (size_t walk = 0; walk < 2; ++walk) {
+    EXPECT_EQ(runs[2 * walk].arguments, Arguments{first}) << "walk " << walk;
+    EXPECT_EQ(runs[2 * walk + 1].arguments, Arguments{second}) << "walk " << walk;
+  }
   EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box";
 }
 
