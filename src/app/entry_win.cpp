@@ -2,11 +2,14 @@
 
 #include <cderr.h>
 
+#include <optional>
 #include <string>
 
+#include "app/item_menu.h"
 #include "items/new_item.h"
 #include "launch/route.h"
 #include "runtime/app_win.h"
+#include "runtime/clipboard_win.h"
 #include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
 #include "runtime/short_path_win.h"
@@ -100,6 +103,18 @@ void AddTypedAddress(rt::ListBox& list) {
   Add(list, std::move(answer), false);
 }
 
+void AddFromClipboard(HWND owner, rt::ListBox& list) {
+  const rt::ClipboardItems pasted = rt::ReadClipboard(owner);
+  if (!pasted.files.empty()) {
+    AddDroppedFile(list, pasted.files);
+    return;
+  }
+  if (!pasted.text) return;
+  std::wstring line = items::PastedLine(*pasted.text);
+  if (line.empty()) return;
+  Add(list, std::move(line), false);
+}
+
 void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
   Add(list, files.front(), true);
@@ -109,6 +124,12 @@ void RemoveCurrentItem(rt::ListBox& list) {
   const int current = list.ListIndex();
   if (current < 0) return;
   list.RemoveItem(current);
+}
+
+void MoveCurrentItem(rt::ListBox& list, int step) {
+  const int current = list.ListIndex();
+  const std::optional<int> place = MovedPlace(current, step, list.ListCount());
+  if (place) list.MoveItem(current, *place);
 }
 
 }  // namespace app

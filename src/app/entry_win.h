@@ -1,4 +1,4 @@
-// The commands that add items to the list and remove them.
+// The commands that add items to the list, remove them and move them.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +20,16 @@ void AddTypedAddress(rt::ListBox& list);
 // Appends the first of the files dropped on the list.
 void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files);
 
+// Adds what the clipboard holds: the first of the files copied in Explorer,
+// as a drop adds it, or else the first line of the text, as a typed address.
+// `owner` is the main window.
+void AddFromClipboard(HWND owner, rt::ListBox& list);
+
 // Removes the current item; with none current it does nothing.
 void RemoveCurrentItem(rt::ListBox& list);
+
+// Moves the current item `step` places (-1 up, +1 down), its tick with it;
+// with none current, or at the end it would leave by, it does nothing.
+void MoveCurrentItem(rt::ListBox& list, int step);
 
 }  // namespace app

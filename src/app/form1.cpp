@@ -1,9 +1,14 @@
 #include "app/form1.h"
 
+// After windows.h, which it needs.
+#include <windowsx.h>
+
 #include "app/entry_win.h"
+#include "app/item_menu_win.h"
 #include "app/list_store_win.h"
 #include "app/one_per_folder_win.h"
 #include "app/resource.h"
+#include "app/start_options_win.h"
 #include "launch/run_item_win.h"
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
@@ -32,11 +37,12 @@ Form1::~Form1() {
 }
 
 void Form1::Load() {
+  start_options_ = app::StartOptionsOfThisProgram();
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   app::MarkOpenWindow(hWnd(), open_window_mark_);
   rt::SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
-  Lst.Create(*this, kLstId, {0, 0, 2655, 4110});
+  Lst.Create(*this, kLstId, {0, 0, 2655, 4110}, *this);
   CAdd.Create(*this, texts::kAddItem, kCAddId, {120, 4320, 1215, 495});
   CDel.Create(*this, texts::kRemoveItem, kCDelId, {1320, 4320, 1215, 495});
   CExe.Create(*this, texts::kRunInOrder, kCExeId, {1320, 4800, 1215, 495});
@@ -47,6 +53,7 @@ void Form1::Load() {
   ShowWindow(hWnd(), SW_SHOWNORMAL);
   first_layout_size_.reset();
   SetFocus(Lst.hWnd());
+  if (start_options_.run_ticked_items) app::AskToRunTickedItems(hWnd());
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -55,9 +62,17 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_VKEYTOITEM:
-      // A key in the list moves its focus; the list box handles the key.
+      if (LOWORD(wparam) == VK_DELETE) {
+        rt::Dispatch([this] { Lst_DeleteKey(); });
+        return -2;  // the list box does nothing more with it
+      }
+      // Any other key in the list moves its focus; the list box handles it.
       Lst.MarkFocusTaken();
       return -1;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wparam) != Lst.hWnd()) break;
+      rt::Dispatch([&] { Lst_ContextMenu(lparam); });
+      return 0;
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wparam);
       rt::Dispatch([&] { Lst_OLEDragDrop(rt::TakeDroppedFiles(drop)); });
@@ -81,6 +96,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (!laid_out) rt::Dispatch([this] { Form_Resize(); });
       return 0;
     }
+    case WM_ENABLE:
+      if (wparam && run_when_enabled_) {
+        run_when_enabled_ = false;
+        app::AskToRunTickedItems(hWnd());
+      }
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
       return 0;
@@ -104,6 +125,17 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       rt::SetBoxOwner(nullptr);
       PostQuitMessage(0);
       return 0;
+  }
+  // What a start with /run asks for (app::AskToRunTickedItems). While a box
+  // of ours is up the window is disabled and the run waits for its answer,
+  // as a click on the button would have to.
+  if (message == app::RunTickedItemsMessage()) {
+    if (!IsWindowEnabled(hWnd())) {
+      run_when_enabled_ = true;
+      return 0;
+    }
+    rt::Dispatch([this] { CExe_Click(); });
+    return 0;
   }
   return DefaultHandling(message, wparam, lparam);
 }
@@ -148,6 +180,7 @@ void Form1::Form_Load() {
   // while it is up saves the list, and that save must keep the file.
   list_from_unread_store_ = app::ListFromUnreadFile(reading, Lst);
   app::ReportStoreLoad(reading);
+  app::ReportUnknownArguments(start_options_);
 }
 
 void Form1::Form_Unload() {
@@ -185,6 +218,64 @@ void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
   app::AddDroppedFile(Lst, files);
 }
 
+void Form1::Lst_DragDrop(int from, int to) { Lst.MoveItem(from, to); }
+
+void Form1::Lst_MoveKey(int step) { app::MoveCurrentItem(Lst, step); }
+
+void Form1::Lst_PasteKey() { app::AddFromClipboard(hWnd(), Lst); }
+
+void Form1::Lst_DeleteKey() { app::RemoveCurrentItem(Lst); }
+
+void Form1::Lst_ContextMenu(LPARAM position) {
+  POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  int index = -1;
+  if (screen.x == -1 && screen.y == -1) {
+    // From the keyboard: the current item's menu, shown beneath it.
+    index = Lst.ListIndex();
+    if (index < 0) return;
+    const RECT item = Lst.ItemRect(index);
+    screen = POINT{item.left, item.bottom};
+    ClientToScreen(Lst.hWnd(), &screen);
+  } else {
+    POINT client = screen;
+    ScreenToClient(Lst.hWnd(), &client);
+    index = Lst.ItemAt(client);
+    if (index < 0) return;
+    // The menu's commands work on the current item, as the keys do.
+    Lst.SetListIndex(index);
+  }
+  const std::wstring text = Lst.List(index);
+  const std::optional<app::ItemCommand> command =
+      app::ChooseFromItemMenu(hWnd(), screen, app::ItemMenuEntries(index, Lst.ListCount(), text));
+  if (!command) return;
+  switch (*command) {
+    case app::ItemCommand::kMoveUp:
+      app::MoveCurrentItem(Lst, -1);
+      break;
+    case app::ItemCommand::kMoveDown:
+      app::MoveCurrentItem(Lst, 1);
+      break;
+    case app::ItemCommand::kRemove:
+      app::RemoveCurrentItem(Lst);
+      break;
+    case app::ItemCommand::kOpenLocation:
+      app::OpenItemLocation(text);
+      break;
+  }
+}
+
+void Form1::ItemDragged(int from, int to) {
+  rt::Dispatch([&] { Lst_DragDrop(from, to); });
+}
+
+void Form1::MoveKey(int step) {
+  rt::Dispatch([&] { Lst_MoveKey(step); });
+}
+
+void Form1::PasteKey() {
+  rt::Dispatch([this] { Lst_PasteKey(); });
+}
+
 void Form1::CExe_Click() { run_in_order_.Run(*this); }
 
 std::optional<std::wstring> Form1::ItemText(launch::ItemId item) {
@@ -199,4 +290,18 @@ void Form1::RunItem(std::wstring item_text, int32_t window_style) {
 
 void Form1::ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) {
   launch::ReportFailedStart(item_text, reason);
+}
+
+// The caption carries the count as well: the button of a minimised window
+// shows it where the taskbar shows no progress of its own (Wine's shows none).
+void Form1::ShowProgress(int started, int total) {
+  if (!taskbar_progress_) taskbar_progress_.emplace(hWnd());
+  taskbar_progress_->Show(started, total);
+  SetWindowTextW(hWnd(), texts::WalkProgressCaption(started, total).c_str());
+}
+
+void Form1::ClearProgress() {
+  taskbar_progress_.reset();
+  // Nothing to clear on a window already closed.
+  if (hWnd()) SetWindowTextW(hWnd(), texts::kProgramName);
 }

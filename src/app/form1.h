@@ -10,19 +10,25 @@
 
 #include "app/layout.h"
 #include "app/list_store_win.h"
+#include "app/start_options.h"
 #include "launch/run_in_order.h"
 #include "runtime/command_button_win.h"
 #include "runtime/drop_target_win.h"
 #include "runtime/form_win.h"
 #include "runtime/list_box_win.h"
+#include "runtime/taskbar_progress_win.h"
 
-class Form1 final : public rt::Form, private launch::LauncherWindow, private LayoutForm {
+class Form1 final : public rt::Form,
+                    private launch::LauncherWindow,
+                    private LayoutForm,
+                    private rt::ListBox::Events {
  public:
   // `open_window_mark` marks the window as its folder's open window.
   explicit Form1(std::wstring open_window_mark) : open_window_mark_(std::move(open_window_mark)) {}
   ~Form1() override;
 
-  // Creates the window and its controls, runs Form_Load and shows the window.
+  // Creates the window and its controls, runs Form_Load and shows the window;
+  // started with /run, it then runs the ticked items.
   void Load();
 
  private:
@@ -41,6 +47,12 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   void CWeb_Click();
   void Lst_Click();
   void Lst_OLEDragDrop(const std::vector<std::wstring>& files);
+  void Lst_DragDrop(int from, int to);
+  void Lst_MoveKey(int step);
+  void Lst_PasteKey();
+  void Lst_DeleteKey();
+  // `position` is the point of the screen, or (-1, -1) for the menu key.
+  void Lst_ContextMenu(LPARAM position);
 
   // launch::LauncherWindow
   void Minimise() override { SetWindowState(1); }
@@ -50,6 +62,13 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   bool Unloaded() override { return unloaded_; }
   void RunItem(std::wstring item_text, int32_t window_style) override;
   void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override;
+  void ShowProgress(int started, int total) override;
+  void ClearProgress() override;
+
+  // rt::ListBox::Events
+  void ItemDragged(int from, int to) override;
+  void MoveKey(int step) override;
+  void PasteKey() override;
 
   // LayoutForm
   float ScaleWidth() override { return Form::ScaleWidth(); }
@@ -77,6 +96,11 @@ class Form1 final : public rt::Form, private launch::LauncherWindow, private Lay
   std::wstring open_window_mark_;
   // Set when the load could not read the store whole: the list as loaded.
   std::optional<std::string> list_from_unread_store_;
+  // While a walk runs.
+  std::optional<rt::TaskbarProgress> taskbar_progress_;
+  app::StartOptions start_options_;
+  // A run was asked for while a box was up.
+  bool run_when_enabled_ = false;
   bool unloaded_ = false;
   bool shown_ = false;
   // While the window is first shown: the client size it was laid out for

@@ -7,15 +7,21 @@
 
 #include "app/form1.h"
 #include "app/one_per_folder_win.h"
+#include "app/start_options_win.h"
 #include "runtime/events_win.h"
 #include "runtime/system_library_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   rt::LoadDllsFromSystemFolderOnly();
   // Held to the end, past the save at close. A start in a folder whose
-  // window is open has brought that window forward and ends here.
-  const app::FolderHold folder;
-  if (!folder.Held()) return 0;
+  // window is open has handed over to that window and ends here, once it has
+  // said which of its arguments it does not know.
+  const app::StartOptions options = app::StartOptionsOfThisProgram();
+  const app::FolderHold folder(options);
+  if (!folder.Held()) {
+    app::ReportUnknownArguments(options);
+    return 0;
+  }
   // Drops from the shell arrive through OLE; the open-file dialog wants COM.
   OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

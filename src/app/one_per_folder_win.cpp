@@ -1,6 +1,7 @@
 #include "app/one_per_folder_win.h"
 
 #include "app/one_per_folder.h"
+#include "app/start_options_win.h"
 #include "runtime/app_win.h"
 
 namespace app {
@@ -36,7 +37,8 @@ BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM context) {
 
 class HeldByMutex final : public ProgramFolder {
  public:
-  HeldByMutex(HANDLE mutex, const std::wstring& name) : mutex_(mutex), name_(name) {}
+  HeldByMutex(HANDLE mutex, const std::wstring& name, bool run_ticked_items)
+      : mutex_(mutex), name_(name), run_ticked_items_(run_ticked_items) {}
 
   bool TryTake(std::chrono::milliseconds limit) override {
     // Abandoned: the copy that held it ended without letting go.
@@ -52,24 +54,27 @@ class HeldByMutex final : public ProgramFolder {
     if (IsIconic(search.found)) ShowWindowAsync(search.found, SW_RESTORE);
     // A box the window shows comes forward in its place.
     SetForegroundWindow(GetLastActivePopup(search.found));
+    // A start with /run hands its run over too.
+    if (run_ticked_items_) AskToRunTickedItems(search.found);
     return true;
   }
 
  private:
   HANDLE mutex_;
   const std::wstring& name_;
+  bool run_ticked_items_;
 };
 
 }  // namespace
 
-FolderHold::FolderHold() : name_(ClaimNameOfProgramFolder()) {
+FolderHold::FolderHold(const StartOptions& options) : name_(ClaimNameOfProgramFolder()) {
   mutex_ = CreateMutexW(nullptr, FALSE, name_.c_str());
   // Without the mutex the folder cannot be shared out: open as before.
   if (!mutex_) {
     held_ = true;
     return;
   }
-  HeldByMutex folder(mutex_, name_);
+  HeldByMutex folder(mutex_, name_, options.run_ticked_items);
   held_ = TakeFolderOrHandOver(folder) == StartDecision::kOpenTheWindow;
 }
 

@@ -6,14 +6,17 @@
 
 #include <string>
 
+#include "app/start_options.h"
+
 namespace app {
 
 // Taken as the program starts and held until it ends. When another copy
-// holds the folder, its open window is brought to the front and this copy
-// does not hold it; when that copy is closing, the start waits for its end.
+// holds the folder, its open window is brought to the front (and asked to
+// run its ticked items, for a start with /run) and this copy does not hold
+// it; when that copy is closing, the start waits for its end.
 class FolderHold {
  public:
-  FolderHold();
+  explicit FolderHold(const StartOptions& options);
   ~FolderHold();
   FolderHold(const FolderHold&) = delete;
   FolderHold& operator=(const FolderHold&) = delete;

@@ -28,4 +28,8 @@ NewItem CheckNewItem(std::wstring text, int list_count, bool names_file,
   return {NewItemVerdict::kNotStorable, std::move(text)};
 }
 
+std::wstring PastedLine(std::wstring_view text) {
+  return std::wstring(text.substr(0, text.find_first_of(L"\r\n")));
+}
+
 }  // namespace items

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace items {
 
@@ -27,5 +28,9 @@ struct NewItem {
 // stand. A short path names the same file in characters the code page holds.
 NewItem CheckNewItem(std::wstring text, int list_count, bool names_file,
                      const std::function<std::wstring(const std::wstring&)>& short_path_of);
+
+// What pasted text adds: its first line, as the one-line box where an address
+// is typed takes it.
+std::wstring PastedLine(std::wstring_view text);
 
 }  // namespace items

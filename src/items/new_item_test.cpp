@@ -52,5 +52,14 @@ TEST(CheckNewItem, ListHoldsAtMostWhatTheStoreReadsBack) {
   EXPECT_EQ(CheckNewItem(L"a", kMaxItems, false, NoShortPath).verdict, NewItemVerdict::kListFull);
 }
 
+TEST(PastedLine, IsTheTextUpToItsFirstLineEnd) {
+  EXPECT_EQ(PastedLine(L"http://example.com/"), L"http://example.com/");
+  EXPECT_EQ(PastedLine(L"http://example.com/\r\n"), L"http://example.com/");
+  EXPECT_EQ(PastedLine(L" a b \nsecond\r\nthird"), L" a b ");
+  EXPECT_EQ(PastedLine(L"first\rsecond"), L"first");
+  EXPECT_EQ(PastedLine(L"\r\nsecond"), L"");
+  EXPECT_EQ(PastedLine(L""), L"");
+}
+
 }  // namespace
 }  // namespace items

@@ -10,51 +10,30 @@ namespace {
 
 using Arguments = std::vector<std::wstring>;
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-// Splits a command line as CommandLineToArgvW does, written from its rules
-// rather than from QuoteArgument: the program name runs to the next quote if
-// it starts with one (no escapes), else to the first blank. In the arguments
-// after it, blanks outside quotes separate; backslashes are literal unless
-// they precede a quote; 2n backslashes and a quote give n backslashes and a
-// quote that opens or closes; 2n+1 give n backslashes and a literal quote.
-// Parsers disagree about two quotes in a row inside quotes, so a command
-// line that holds them is reported as a failure.
-Arguments ParseCommandLine(const std::wstring& line) {
-  Arguments arguments;
-  size_t i = 0;
-  if (line.empty()) return arguments;
-  if (line[0] == L'"') {
-    const size_t close = line.find(L'"', 1);
-    arguments.push_back(line.substr(1, close - 1));
-    i = close == std::wstring::npos ? line.size() : close + 1;
-  } else {
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    arguments.push_back(line.substr(0, i));
-  }
-  for (;;) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size()) return arguments;
-    std::wstring argument;
-    bool in_quotes = false;
-    while (i < line.size() && (in_quotes || !IsBlank(line[i]))) {
-      if (line[i] == L'\\') {
-        size_t backslashes = 0;
-        for (; i < line.size() && line[i] == L'\\'; ++i) ++backslashes;
-        const bool before_quote = i < line.size() && line[i] == L'"';
-        argument.append(before_quote ? backslashes / 2 : backslashes, L'\\');
-        if (before_quote && backslashes % 2 == 1) argument += line[i++];
-      } else if (line[i] == L'"') {
-        if (in_quotes && i + 1 < line.size() && line[i + 1] == L'"') {
-          ADD_FAILURE() << "two quotes in a row inside quotes: " << testing::PrintToString(line);
-        }
-        in_quotes = !in_quotes;
-        ++i;
-      } else {
-        argument += line[i++];
-      }
-    }
-    arguments.push_back(argument);
+// Cases from the rules as Microsoft documents them for the C runtime's
+// parser ("Parsing C command-line arguments"), and the program's name, which
+// follows rules of its own.
+TEST(SplitCommandLineTest, SplitsByTheWindowsRules) {
+  const struct {
+    const wchar_t* line;
+    Arguments expected;
+  } cases[] = {
+      {L"", {}},
+      {L"tavimo.exe", {L"tavimo.exe"}},
+      {L"\"C:\\Program Files\\Tavimo\\tavimo.exe\" /run",
+       {L"C:\\Program Files\\Tavimo\\tavimo.exe", L"/run"}},
+      {L"\"C:\\a b\\t.exe\"/run", {L"C:\\a b\\t.exe", L"/run"}},
+      {L"C:\\dir\\\"t.exe  \t/run ", {L"C:\\dir\\\"t.exe", L"/run"}},
+      {L"p \"a b c\" d e", {L"p", L"a b c", L"d", L"e"}},
+      {L"p \"ab\\\"c\" \"\\\\\" d", {L"p", L"ab\"c", L"\\", L"d"}},
+      {L"p a\\\\\\b d\"e f\"g h", {L"p", L"a\\\\\\b", L"de fg", L"h"}},
+      {L"p a\\\\\\\"b c d", {L"p", L"a\\\"b", L"c", L"d"}},
+      {L"p a\\\\\\\\\"b c\" d e", {L"p", L"a\\\\b c", L"d", L"e"}},
+      {L"p \"a\"\"b\" \"\"", {L"p", L"a\"b", L""}},
+      {L"p \"unclosed arg", {L"p", L"unclosed arg"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SplitCommandLine(c.line), c.expected) << testing::PrintToString(std::wstring(c.line));
   }
 }
 
@@ -82,7 +61,7 @@ TEST(QuoteArgumentTest, ParsesBackToExactlyTheArgument) {
   arguments.push_back(L"http://example.com/search?q=\"two words\"&x=\\\"y\\");
   arguments.push_back(L"https://例え.jp/網頁?頁=1");
   for (const std::wstring& argument : arguments) {
-    ASSERT_EQ(ParseCommandLine(L"p " + QuoteArgument(argument)), (Arguments{L"p", argument}));
+    ASSERT_EQ(SplitCommandLine(L"p " + QuoteArgument(argument)), (Arguments{L"p", argument}));
   }
 }
 

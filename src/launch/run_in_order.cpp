@@ -19,7 +19,8 @@ class InProgressMark {
   bool& in_progress_;
 };
 
-void RestoreUnlessUnloaded(LauncherWindow& window) {
+void EndWalk(LauncherWindow& window) {
+  window.ClearProgress();
   if (!window.Unloaded()) window.Restore();
 }
 
@@ -32,19 +33,24 @@ void RunInOrder::Run(LauncherWindow& window) {
     window.Minimise();
     Walk(window);
   } catch (...) {
-    RestoreUnlessUnloaded(window);
+    EndWalk(window);
     throw;
   }
-  RestoreUnlessUnloaded(window);
+  EndWalk(window);
 }
 
 void RunInOrder::Walk(LauncherWindow& window) {
   // The items are taken by identity before the first one runs: each run lets
-  // other events add and remove items, which moves the others' indexes.
-  for (const ItemId item : window.SelectedItems()) {
+  // other events add, remove and move items, which moves the others' indexes.
+  const std::vector<ItemId> items = window.SelectedItems();
+  const int total = static_cast<int>(items.size());
+  int position = 0;
+  for (const ItemId item : items) {
+    ++position;
     if (window.Unloaded()) return;
     const std::optional<std::wstring> text = window.ItemText(item);
     if (!text) continue;  // removed meanwhile
+    window.ShowProgress(position, total);
     try {
       window.RunItem(*text, kRunWindowStyle);
     } catch (const rt::RunError& error) {

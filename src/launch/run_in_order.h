@@ -36,6 +36,11 @@ class LauncherWindow {
   virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
   // Tells the user that the item could not be started, and why.
   virtual void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) = 0;
+  // The walk is starting the `started`th of the `total` items it took.
+  virtual void ShowProgress(int started, int total) = 0;
+  // The walk has ended, however it ended: no progress is shown any more.
+  // Called also when the window has been closed meanwhile.
+  virtual void ClearProgress() = 0;
 
  protected:
   ~LauncherWindow() = default;
@@ -48,10 +53,10 @@ class RunInOrder {
   // Minimises the window, runs in list order each item that was selected
   // when the walk began and is still in the list when its turn comes, and
   // restores the window. Items added meanwhile are not run, and none runs
-  // twice. An item that cannot be started is reported and the walk goes on;
-  // when the window is closed the walk ends at once and leaves it alone. Any
-  // other error ends the walk and propagates, the window restored and the
-  // command ready to run again.
+  // twice. Before each item it shows how far it has come, counting every
+  // item it took; at its end it clears that. An item that cannot be started is reported and the
+  // walk goes on; when the window is closed the walk ends at once and leaves it alone. Any other
+  // error ends the walk and propagates, the window restored and the command ready to run again.
   void Run(LauncherWindow& window);
 
  private:

@@ -40,6 +40,13 @@ class FakeWindow : public LauncherWindow {
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
     ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(index));
   }
+  void Move(size_t from, size_t to) {
+    const Item item = items[from];
+    const ItemId id = ids[from];
+    RemoveAt(from);
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(to), item);
+    ids.insert(ids.begin() + static_cast<std::ptrdiff_t>(to), id);
+  }
   size_t IndexOf(const std::wstring& text) const {
     return static_cast<size_t>(
         std::find_if(items.begin(), items.end(), [&](const Item& i) { return i.text == text; }) -
@@ -70,6 +77,11 @@ class FakeWindow : public LauncherWindow {
   void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override {
     Touch(L"report " + item_text + L": " + reason);
   }
+  void ShowProgress(int started, int total) override {
+    Touch(L"progress " + std::to_wstring(started) + L"/" + std::to_wstring(total));
+  }
+  // Also after the window was closed: the progress shown must go in any case.
+  void ClearProgress() override { log.push_back(L"clear"); }
 
   std::vector<Item> items;
   std::vector<ItemId> ids;
@@ -88,11 +100,19 @@ class FakeWindow : public LauncherWindow {
 
 using Log = std::vector<std::wstring>;
 
-// The log of a walk that ran `items`, each with the normal window style, and
-// then restored the window.
+// The log of a walk that took `items` and ran them, each with the normal
+// window style and after showing its place among them; nullptr stands for an
+// item taken and not run. Then the progress is cleared and the window restored.
 Log WalkThatRan(std::initializer_list<const wchar_t*> items) {
   Log log = {L"minimise"};
-  for (const wchar_t* item : items) log.push_back(std::wstring(L"run ") + item + L" 1");
+  int position = 0;
+  for (const wchar_t* item : items) {
+    ++position;
+    if (!item) continue;
+    log.push_back(L"progress " + std::to_wstring(position) + L"/" + std::to_wstring(items.size()));
+    log.push_back(std::wstring(L"run ") + item + L" 1");
+  }
+  log.push_back(L"clear");
   log.push_back(L"restore");
   return log;
 }
@@ -125,7 +145,7 @@ TEST(RunInOrderTest, RunsWhatWasSelectedAtTheStartAndIsStillThereWhenItsTurnCome
       {"an earlier item removed", L"b.exe", [](FakeWindow& w) { w.RemoveAt(0); },
        WalkThatRan({L"a.exe", L"b.exe", L"c.exe", L"d.exe"})},
       {"a later item removed", L"a.exe", [](FakeWindow& w) { w.RemoveAt(2); },
-       WalkThatRan({L"a.exe", L"b.exe", L"d.exe"})},
+       WalkThatRan({L"a.exe", L"b.exe", nullptr, L"d.exe"})},
       {"items added, selected, and one of the same text", L"a.exe",
        [](FakeWindow& w) {
          w.Add({L"new.exe", true});
@@ -137,14 +157,20 @@ TEST(RunInOrderTest, RunsWhatWasSelectedAtTheStartAndIsStillThereWhenItsTurnCome
          w.RemoveAt(w.IndexOf(L"c.exe"));
          w.Add({L"c.exe", true});
        },
-       WalkThatRan({L"a.exe", L"b.exe", L"d.exe"})},
+       WalkThatRan({L"a.exe", L"b.exe", nullptr, L"d.exe"})},
+      {"the last item moved to the top, the first to the end", L"b.exe",
+       [](FakeWindow& w) {
+         w.Move(3, 0);
+         w.Move(1, 3);
+       },
+       WalkThatRan({L"a.exe", L"b.exe", L"c.exe", L"d.exe"})},
       {"a later item's flag cleared", L"a.exe", [](FakeWindow& w) { w.items[1].selected = false; },
        WalkThatRan({L"a.exe", L"b.exe", L"c.exe", L"d.exe"})},
       {"the list emptied", L"b.exe",
        [](FakeWindow& w) {
          while (!w.items.empty()) w.RemoveAt(0);
        },
-       WalkThatRan({L"a.exe", L"b.exe"})},
+       WalkThatRan({L"a.exe", L"b.exe", nullptr, nullptr})},
   };
   for (const auto& c : cases) {
     FakeWindow window(four);
@@ -182,9 +208,10 @@ TEST(RunInOrderTest, ItemThatCannotStartIsReportedAndTheWalkGoesOn) {
     if (text != L"b.exe") rt::Raise(rt::kFileNotFound, L"no program for " + text);
   };
   RunInOrder().Run(window);
-  EXPECT_EQ(window.log,
-            (Log{L"minimise", L"run a.doc 1", L"report a.doc: no program for a.doc", L"run b.exe 1",
-                 L"run c.doc 1", L"report c.doc: no program for c.doc", L"restore"}));
+  EXPECT_EQ(window.log, (Log{L"minimise", L"progress 1/3", L"run a.doc 1",
+                             L"report a.doc: no program for a.doc", L"progress 2/3", L"run b.exe 1",
+                             L"progress 3/3", L"run c.doc 1", L"report c.doc: no program for c.doc",
+                             L"clear", L"restore"}));
 }
 
 TEST(RunInOrderTest, OtherErrorEndsTheWalkRestoresTheWindowAndAllowsANewRun) {
@@ -192,7 +219,7 @@ TEST(RunInOrderTest, OtherErrorEndsTheWalkRestoresTheWindowAndAllowsANewRun) {
   RunInOrder run_in_order;
   window.during_run = [](const std::wstring&) { throw std::runtime_error("out of handles"); };
   EXPECT_THROW(run_in_order.Run(window), std::runtime_error);
-  EXPECT_EQ(window.log, WalkThatRan({L"a.exe"}));
+  EXPECT_EQ(window.log, WalkThatRan({L"a.exe", nullptr}));
 
   window.log.clear();
   window.during_run = nullptr;
@@ -200,11 +227,11 @@ TEST(RunInOrderTest, OtherErrorEndsTheWalkRestoresTheWindowAndAllowsANewRun) {
   EXPECT_EQ(window.log, WalkThatRan({L"a.exe", L"b.exe"}));
 }
 
-TEST(RunInOrderTest, WindowClosedDuringTheWalkEndsItWithoutTouchingTheWindow) {
+TEST(RunInOrderTest, WindowClosedDuringTheWalkEndsItTouchingNothingButItsProgress) {
   FakeWindow closed({{L"a.exe", true}, {L"b.exe", true}});
   closed.during_run = [&](const std::wstring&) { closed.unloaded = true; };
   RunInOrder().Run(closed);
-  EXPECT_EQ(closed.log, (Log{L"minimise", L"run a.exe 1"}));
+  EXPECT_EQ(closed.log, (Log{L"minimise", L"progress 1/2", L"run a.exe 1", L"clear"}));
 }
 
 }  // namespace

@@ -96,19 +96,23 @@ HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   return S_OK;
 }
 
+std::vector<std::wstring> DroppedFiles(HDROP files) {
+  std::vector<std::wstring> paths;
+  const UINT count = shell32::DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(shell32::DragQueryFileW(files, i, nullptr, 0) + 1, L'\0');
+    path.resize(shell32::DragQueryFileW(files, i, path.data(), static_cast<UINT>(path.size())));
+    paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
   struct Finish {
     HDROP drop;
     ~Finish() { GlobalFree(drop); }
   } finish{drop};
-  std::vector<std::wstring> files;
-  const UINT count = shell32::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    std::wstring path(shell32::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-    path.resize(shell32::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
-    files.push_back(std::move(path));
-  }
-  return files;
+  return DroppedFiles(drop);
 }
 
 }  // namespace rt

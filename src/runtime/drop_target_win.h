@@ -41,6 +41,10 @@ class FileDropTarget final : public IDropTarget {
   bool holds_files_ = false;
 };
 
+// The paths of a list of files as the shell hands it over (CF_HDROP), in
+// their order: dropped, or copied to the clipboard.
+std::vector<std::wstring> DroppedFiles(HDROP files);
+
 // The paths of a WM_DROPFILES, in their order; frees the drop, also when
 // reading it fails.
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop);

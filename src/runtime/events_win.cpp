@@ -9,9 +9,21 @@ namespace rt {
 
 namespace {
 
+struct FilteredWindow {
+  HWND window = nullptr;
+  InputFilter* filter = nullptr;
+};
+
+FilteredWindow& Filtered() {
+  static FilteredWindow filtered;
+  return filtered;
+}
+
 // Keyboard navigation (Tab between the controls) for the top-level window
 // that the message is for.
 void Deliver(MSG& message) {
+  const FilteredWindow& filtered = Filtered();
+  if (message.hwnd && message.hwnd == filtered.window && filtered.filter->Filter(message)) return;
   const HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (top && IsDialogMessageW(top, &message)) return;
   TranslateMessage(&message);
@@ -19,6 +31,14 @@ void Deliver(MSG& message) {
 }
 
 }  // namespace
+
+void SetInputFilter(HWND window, InputFilter* filter) {
+  if (filter) {
+    Filtered() = FilteredWindow{window, filter};
+  } else if (Filtered().window == window) {
+    Filtered() = FilteredWindow{};
+  }
+}
 
 void ReportUnhandledError(const RunError& error) {
   MsgBox(texts::RunTimeError(error.number, error.description), MB_OK | MB_ICONERROR,

@@ -28,6 +28,23 @@ void Dispatch(Handler&& handler) {
   }
 }
 
+// Sees the keyboard and mouse input of one window before it is dispatched,
+// and may keep a message from going further. Input alone comes through here:
+// the messages a program sends the window (LB_GETTEXT...) go straight to it
+// and cost nothing more.
+class InputFilter {
+ public:
+  // True when the filter has handled the message.
+  virtual bool Filter(const MSG& message) = 0;
+
+ protected:
+  ~InputFilter() = default;
+};
+
+// Gives the window's input to the filter first; one window at a time has
+// one. nullptr takes the window's filter away.
+void SetInputFilter(HWND window, InputFilter* filter);
+
 // Runs the window events that wait, then returns.
 void DoEvents();
 

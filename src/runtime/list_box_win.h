@@ -3,22 +3,45 @@
 // the flag is the list box's own selection state (LB_GETSEL reads it).
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/control_win.h"
+#include "runtime/events_win.h"
 
 namespace rt {
 
-class ListBox : public Control {
+class ListBox : public Control, private InputFilter {
  public:
-  // Names one item while others are added and removed: given when the item
-  // is added, in increasing order, and never given again. Kept with the item
-  // itself, as its item data.
+  // Names one item while others are added, removed and moved: given when the
+  // item is added and never given again.
   using ItemId = uint32_t;
 
-  void Create(const Form& form, int id, const TwipsRect& place);
+  // What the user does to the list beyond what the list box does by itself;
+  // the owner's handlers.
+  class Events {
+   public:
+    // An item dragged with the mouse and let go over the item at `to`.
+    virtual void ItemDragged(int from, int to) = 0;
+    // Alt+Up (-1) or Alt+Down (+1).
+    virtual void MoveKey(int step) = 0;
+    // Ctrl+V.
+    virtual void PasteKey() = 0;
+
+   protected:
+    ~Events() = default;
+  };
+
+  ListBox() = default;
+  ListBox(const ListBox&) = delete;
+  ListBox& operator=(const ListBox&) = delete;
+  ~ListBox();
+
+  void Create(const Form& form, int id, const TwipsRect& place, Events& events);
 
   // Appends the text as the last item, its flag clear. Raises 7 when the
   // list box has no room for it.
@@ -26,12 +49,23 @@ class ListBox : public Control {
   // Removes the item; the items after it move up. Raises 5 for an index
   // that names no item. Afterwards no item is current.
   void RemoveItem(int index);
+  // Moves the item, with its text, flag and id, to `to`; the items between
+  // shift by one place. It becomes the current item. Raises 5 for an index
+  // that names no item.
+  void MoveItem(int from, int to);
   std::wstring List(int index) const;
   int ListCount() const;
   // The item with the focus, or -1 until the user has put it on one.
   int ListIndex() const;
+  // Puts the focus on the item without touching its flag, as a right-click
+  // does.
+  void SetListIndex(int index);
   bool Selected(int index) const;
   void SetSelected(int index, bool selected);
+  // The item at the point of the list's client area, or -1.
+  int ItemAt(POINT point) const;
+  // The item's rectangle in the list's client area.
+  RECT ItemRect(int index) const;
 
   // The ids of the items whose flag is set, in list order.
   std::vector<ItemId> SelectedIds() const;
@@ -46,9 +80,37 @@ class ListBox : public Control {
   void SetRedraw(bool redraw);
 
  private:
-  void CheckIndex(int index, int error) const;
-  ItemId IdAt(int index) const;
+  // A press of the left button on an item, held back from the list box until
+  // it is known to be a click rather than a drag.
+  struct Press {
+    int item;
+    POINT point;
+    WPARAM keys;
+    int focus_before;
+    bool dragging;
+  };
 
+  // InputFilter: the keys and the mouse presses that the list box does not
+  // know by itself.
+  bool Filter(const MSG& message) override;
+  bool BeginPress(WPARAM keys, LPARAM lparam);
+  void FollowPress(LPARAM lparam);
+  void EndPress(WPARAM keys, LPARAM lparam);
+  // Forgets the press, neither a click nor a drag: the button was let go
+  // elsewhere, or the items the press was on moved.
+  void DropPress();
+  // The item under the point of the client area, or the last one when the
+  // point is below them all: where a dragged item goes when let go there.
+  // Nothing outside the client area.
+  std::optional<int> NearestItem(POINT point) const;
+  // Moves the focus rectangle alone: what is current stays as it was.
+  void ShowFocusAt(int index);
+  void CheckIndex(int index, int error) const;
+
+  Events* events_ = nullptr;
+  // The items' ids in list order.
+  std::vector<ItemId> ids_;
+  std::optional<Press> press_;
   bool focus_taken_ = false;
   ItemId next_id_ = 1;
 };

@@ -35,6 +35,20 @@ UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size) {
   return function(drop, index, file, size);
 }
 
+HRESULT SHParseDisplayName(const wchar_t* name, IBindCtx* context, PIDLIST_ABSOLUTE* item,
+                           SFGAOF wanted, SFGAOF* attributes) {
+  static const auto function =
+      Shell32().Find<decltype(&::SHParseDisplayName)>("SHParseDisplayName");
+  return function(name, context, item, wanted, attributes);
+}
+
+HRESULT SHOpenFolderAndSelectItems(PCIDLIST_ABSOLUTE folder, UINT count,
+                                   PCUITEMID_CHILD_ARRAY items, DWORD flags) {
+  static const auto function =
+      Shell32().Find<decltype(&::SHOpenFolderAndSelectItems)>("SHOpenFolderAndSelectItems");
+  return function(folder, count, items, flags);
+}
+
 }  // namespace shell32
 
 namespace comdlg32 {

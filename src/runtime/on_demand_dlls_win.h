@@ -1,5 +1,6 @@
 // The few functions the program takes from SHELL32 and COMDLG32. Neither DLL
-// is loaded at start: only a drop, a run or the open-file dialog needs them,
+// is loaded at start: only a drop, a paste of files, a run, opening an item's
+// folder or the open-file dialog needs them,
 // and every DLL loaded at start slows start-up and, under Wine, every process
 // the program starts. Each function loads its DLL on first use and raises a
 // RunError when the DLL or the function cannot be had.
@@ -9,12 +10,17 @@
 // After windows.h, which they need.
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace rt::shell32 {
 
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);
 HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* folder, wchar_t* program);
 UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
+HRESULT SHParseDisplayName(const wchar_t* name, IBindCtx* context, PIDLIST_ABSOLUTE* item,
+                           SFGAOF wanted, SFGAOF* attributes);
+HRESULT SHOpenFolderAndSelectItems(PCIDLIST_ABSOLUTE folder, UINT count,
+                                   PCUITEMID_CHILD_ARRAY items, DWORD flags);
 
 }  // namespace rt::shell32
 

@@ -4,6 +4,22 @@
 
 namespace texts {
 
+std::wstring WalkProgressCaption(int started, int total) {
+  return std::wstring(kProgramName) + L" " + std::to_wstring(started) + L"/" +
+         std::to_wstring(total);
+}
+
+std::wstring LocationNotOpened(const std::wstring& item, const std::wstring& reason) {
+  return L"無法開啟檔案位置 " + item + L"\r\n" + reason;
+}
+
+std::wstring UnknownArguments(const std::vector<std::wstring>& unknown,
+                              const std::wstring& run_option) {
+  std::wstring text = L"無法辨識的參數：";
+  for (const std::wstring& argument : unknown) text += L"\n" + argument;
+  return text + L"\n\n可以使用的參數：\n" + run_option + L"\t開啟視窗後立即順序執行打勾的項目";
+}
+
 std::wstring ListFull(int most_items) {
   return L"清單已滿：最多只能有 " + std::to_wstring(most_items) + L" 個項目。";
 }

@@ -15,6 +15,19 @@ inline constexpr wchar_t kAddItem[] = L"增加項目";
 inline constexpr wchar_t kRemoveItem[] = L"移除項目";
 inline constexpr wchar_t kRunInOrder[] = L"順序執行";
 inline constexpr wchar_t kAddAddress[] = L"加入網址";
+// The caption while a walk runs: how many of the ticked items it has started.
+std::wstring WalkProgressCaption(int started, int total);
+
+// The menu of an item, each entry with its keyboard shortcut after a tab.
+inline constexpr wchar_t kMoveUpEntry[] = L"上移\tAlt+Up";
+inline constexpr wchar_t kMoveDownEntry[] = L"下移\tAlt+Down";
+inline constexpr wchar_t kRemoveEntry[] = L"移除項目\tDel";
+inline constexpr wchar_t kOpenLocationEntry[] = L"開啟檔案位置";
+std::wstring LocationNotOpened(const std::wstring& item, const std::wstring& reason);
+
+// The arguments Tavimo is started with.
+std::wstring UnknownArguments(const std::vector<std::wstring>& unknown,
+                              const std::wstring& run_option);
 
 // Adding items: the open-file dialog, the input box and their boxes.
 inline constexpr wchar_t kEntryTitle[] = L"加入項目";

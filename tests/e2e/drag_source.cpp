@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <future>
+#include <stdexcept>
 
 namespace e2e {
 
@@ -141,7 +142,29 @@ DragOutcome Drag(POINT screen_point, CLIPFORMAT format, std::string bytes) {
   return drag.get();
 }
 
+void CopyToClipboard(CLIPFORMAT format, const std::string& bytes) {
+  if (!OpenClipboard(nullptr)) throw std::runtime_error("cannot open the clipboard");
+  EmptyClipboard();
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  if (block) {
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+  }
+  const bool copied = block && SetClipboardData(format, block);
+  if (block && !copied) GlobalFree(block);
+  CloseClipboard();
+  if (!copied) throw std::runtime_error("cannot put data on the clipboard");
+}
+
 }  // namespace
+
+void CopyFilesToClipboard(const std::vector<std::wstring>& files) {
+  CopyToClipboard(CF_HDROP, DropFilesBlock(files));
+}
+
+void CopyTextToClipboard(const std::wstring& text) {
+  CopyToClipboard(CF_UNICODETEXT, UnicodeTextBlock(text));
+}
 
 DragOutcome DragFiles(POINT screen_point, const std::vector<std::wstring>& files) {
   return Drag(screen_point, CF_HDROP, DropFilesBlock(files));

@@ -1,7 +1,8 @@
 // A real OLE drag and drop from the driver, as the shell makes one when the
 // user drags files from a folder window: the cursor is put over the target,
 // DoDragDrop runs with a data object and a drop source that lets go after a
-// few polls.
+// few polls. And the same data put on the clipboard, as a copy in Explorer
+// or in an editor puts it there.
 #pragma once
 
 #include <ole2.h>
@@ -24,5 +25,10 @@ DragOutcome DragFiles(POINT screen_point, const std::vector<std::wstring>& files
 
 // Drags plain text (CF_UNICODETEXT only) to the screen point and lets go.
 DragOutcome DragText(POINT screen_point, const std::wstring& text);
+
+// Empties the clipboard and puts the files on it (CF_HDROP, in this order),
+// or the text (CF_UNICODETEXT); throws std::runtime_error when it cannot.
+void CopyFilesToClipboard(const std::vector<std::wstring>& files);
+void CopyTextToClipboard(const std::wstring& text);
 
 }  // namespace e2e

@@ -95,10 +95,12 @@ std::string StoreRecord(const std::wstring& text, bool selected) {
   return StoreRecord(Ansi(text), selected);
 }
 
-Tavimo::Tavimo(const TestFolder& folder) : Tavimo(folder.File(L"tavimo.exe"), true) {}
+Tavimo::Tavimo(const TestFolder& folder, const std::wstring& arguments)
+    : Tavimo(folder.File(L"tavimo.exe"), arguments, true) {}
 
-Tavimo::Tavimo(const std::wstring& program, bool wait_for_window) {
+Tavimo::Tavimo(const std::wstring& program, const std::wstring& arguments, bool wait_for_window) {
   std::wstring command = L"\"" + program + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -149,7 +151,7 @@ void Tavimo::Press(const std::wstring& caption) const {
   PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void Tavimo::PostClickOnItem(int index) const {
+void Tavimo::PostClickItem(int index) const {
   RECT item{};
   SendMessageW(List(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   const LPARAM point = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
@@ -162,7 +164,7 @@ void Tavimo::ClickItem(int index) const {
     return SendMessageW(List(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   };
   const bool was_ticked = ticked();
-  PostClickOnItem(index);
+  PostClickItem(index);
   // A click toggles the item's tick. Sync alone cannot tell that the click
   // was handled: a sent message overtakes posted ones.
   WaitUntil([&] { return ticked() != was_ticked; });
@@ -197,6 +199,14 @@ std::vector<HWND> Tavimo::Dialogs() const {
     if (ClassName(window) == L"#32770" && IsWindowVisible(window)) dialogs.push_back(window);
   });
   return dialogs;
+}
+
+HWND Tavimo::ShownMenu() const {
+  HWND menu = nullptr;
+  ForEachTopWindow(process_id_, [&](HWND window) {
+    if (ClassName(window) == L"#32768" && IsWindowVisible(window)) menu = window;
+  });
+  return menu;
 }
 
 HWND Tavimo::WaitForDialog(std::chrono::milliseconds limit) const {

@@ -68,13 +68,14 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 5000ms) {
 // One running tavimo.exe.
 class Tavimo {
  public:
-  // Starts folder\tavimo.exe and waits until its window is shown, or until
-  // a box that it shows while loading (before the window shows) is up.
-  explicit Tavimo(const TestFolder& folder);
-  // Starts the program at this path, a copy of tavimo.exe, and waits for its
-  // window only when told: a start that hands over to an open window ends
-  // without one.
-  Tavimo(const std::wstring& program, bool wait_for_window);
+  // Starts folder\tavimo.exe, with the arguments after its name, and waits
+  // until its window is shown, or until a box that it shows while loading
+  // (before the window shows) is up.
+  explicit Tavimo(const TestFolder& folder, const std::wstring& arguments = L"");
+  // Starts the program at this path, a copy of tavimo.exe, with the
+  // arguments, and waits for its window only when told: a start that hands
+  // over to an open window ends without one.
+  Tavimo(const std::wstring& program, const std::wstring& arguments, bool wait_for_window);
   ~Tavimo();  // ends the process if it still runs
   Tavimo(const Tavimo&) = delete;
   Tavimo& operator=(const Tavimo&) = delete;
@@ -88,9 +89,9 @@ class Tavimo {
   void Press(const std::wstring& caption) const;
   // Clicks the item with the mouse: toggles its flag and makes it current.
   void ClickItem(int index) const;
-  // Posts a click on the item and returns at once: for a window that is
-  // busy, whose clicks wait in its queue.
-  void PostClickOnItem(int index) const;
+  // Posts the same click and returns at once: while an item runs, the clicks
+  // wait in the queue, in order with what is posted after them.
+  void PostClickItem(int index) const;
 
   std::vector<std::wstring> Items() const;
   std::vector<bool> Flags() const;
@@ -100,6 +101,8 @@ class Tavimo {
   HWND WaitForDialog(std::chrono::milliseconds limit = 5000ms) const;
   // Every dialog box of the process now shown.
   std::vector<HWND> Dialogs() const;
+  // The shortcut menu the program shows, or nullptr.
+  HWND ShownMenu() const;
 
   // Closes the window as the user does and waits for the process to end.
   bool Close(std::chrono::milliseconds limit = 10000ms);

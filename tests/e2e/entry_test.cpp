@@ -413,6 +413,41 @@ TEST(EntryRemove, BeforeAnyClickRemovesNothingAndShowsNoBox) {
   AnswerDialog(box, IDCANCEL);
 }
 
+// Ctrl+V reaches the list as the character it types; Delete as its key.
+void PressCtrlV(const Tavimo& tavimo) { PostMessageW(tavimo.List(), WM_CHAR, 0x16, 1); }
+void PressDelete(const Tavimo& tavimo) { PostMessageW(tavimo.List(), WM_KEYDOWN, VK_DELETE, 1); }
+
+TEST(EntryPasteAndDelete, PastedFilesAsADropAndTextAsATypedAddressAndDeleteAsTheButton) {
+  TestFolder folder;
+  const std::wstring first = folder.File(L"first.txt");
+  const std::wstring second = folder.File(L"second.txt");
+  WriteBytes(first, "");
+  WriteBytes(second, "");
+  WriteBytes(folder.File(kStore), StoreRecord(L"C:\\Tools\\loaded.exe", true));
+  Tavimo tavimo(folder);
+
+  CopyFilesToClipboard({first, second});
+  PressCtrlV(tavimo);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2)) << "expected the first copied file";
+  CopyTextToClipboard(L"http://example.com/a b\r\nsecond line\r\n");
+  PressCtrlV(tavimo);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 3)) << "expected the text's first line";
+  EXPECT_EQ(tavimo.Items(), (Items{L"C:\\Tools\\loaded.exe", first, L"http://example.com/a b"}));
+
+  // Nothing is current before a click: Delete removes nothing, as the button.
+  PressDelete(tavimo);
+  tavimo.ClickItem(1);
+  PressDelete(tavimo);
+  ASSERT_TRUE(WaitForItemCount(tavimo, 2));
+  EXPECT_EQ(tavimo.Items(), (Items{L"C:\\Tools\\loaded.exe", L"http://example.com/a b"}));
+  EXPECT_EQ(tavimo.Flags(), (Flags{true, false}));
+  EXPECT_TRUE(tavimo.Dialogs().empty()) << "expected no box";
+
+  ASSERT_TRUE(tavimo.Close());
+  EXPECT_EQ(ReadBytes(folder.File(kStore)), StoreRecord(L"C:\\Tools\\loaded.exe", true) +
+                                                StoreRecord(L"http://example.com/a b", false));
+}
+
 TEST(EntryListFull, AnItemPastWhatTheStoreReadsBackIsRefusedWithABox) {
   TestFolder folder;
   const std::string store = FullStore();

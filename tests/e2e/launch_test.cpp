@@ -331,11 +331,12 @@ TEST(Launch, ListChangesAndTheRunButtonDuringAWalk) {
 
   tavimo.Press(kRunButton);
   ASSERT_EQ(editor.WaitForRuns(2, false).size(), 2u);
-  // Handled once the second item has ended, in this order: the third item is
-  // made current (its flag cleared by the click) and removed, then the first.
-  tavimo.PostClickOnItem(2);
+  // Queued while the second item runs, and handled once it has ended, in this
+  // order: the third item is made current (its flag cleared by the click) and
+  // removed, then the first.
+  tavimo.PostClickItem(2);
   tavimo.Press(kRemoveButton);
-  tavimo.PostClickOnItem(0);
+  tavimo.PostClickItem(0);
   tavimo.Press(kRemoveButton);
   tavimo.Press(kRunButton);
   Answer(PressAddAddress(tavimo), documents[4]);

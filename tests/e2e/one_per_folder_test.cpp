@@ -41,7 +41,7 @@ TEST(OnePerFolder, SecondStartByAnyPathBringsTheWindowForwardAndEndsLeavingTheSt
     {
       // A start that read the store would warn that it cannot, and stay.
       const ExclusiveFileHold held(folder.File(kStore));
-      Tavimo second(program, false);
+      Tavimo second(program, L"", false);
       EXPECT_TRUE(second.WaitForExit(10000ms)) << "expected the start to end: " << Ansi(program);
       EXPECT_EQ(second.ExitCode(), 0u) << Ansi(program);
     }

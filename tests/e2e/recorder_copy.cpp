@@ -48,8 +48,9 @@ void EndProcess(DWORD process_id) {
 
 }  // namespace
 
-RecorderCopy::RecorderCopy(std::wstring folder, std::chrono::milliseconds lifetime)
-    : folder_(std::move(folder)), program_(folder_ + L"\\recorder.exe") {
+RecorderCopy::RecorderCopy(std::wstring folder, std::chrono::milliseconds lifetime,
+                           const std::wstring& program_name)
+    : folder_(std::move(folder)), program_(folder_ + L"\\" + program_name) {
   CreateDirectoryW(folder_.c_str(), nullptr);
   if (!CopyFileW((BuildFolder() + L"\\recorder.exe").c_str(), program_.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy recorder.exe");

@@ -29,9 +29,10 @@ struct RecordedRun {
 
 class RecorderCopy {
  public:
-  // Copies recorder.exe into `folder`, made if missing; each run lives for
-  // `lifetime` before it ends.
-  RecorderCopy(std::wstring folder, std::chrono::milliseconds lifetime);
+  // Copies recorder.exe into `folder`, made if missing, as `program_name`;
+  // each run lives for `lifetime` before it ends.
+  RecorderCopy(std::wstring folder, std::chrono::milliseconds lifetime,
+               const std::wstring& program_name = L"recorder.exe");
   // Ends the runs still going, so that the folder can be removed.
   ~RecorderCopy();
   RecorderCopy(const RecorderCopy&) = delete;
