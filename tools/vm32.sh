@@ -97,7 +97,7 @@ release_root() {
 build_image() {
   [ "$(id -u)" -eq 0 ] || fail "building the machine needs root (debootstrap, chroot)"
   ensure_packages qemu-system-x86 debootstrap
-  local root=$VM/root mirror
+  local root=$VM/root mirror began=$SECONDS
   mirror=$(debian_mirror)
   release_root
   rm -rf --one-file-system "$VM" && mkdir -p "$VM"
@@ -139,7 +139,7 @@ build_image() {
   mkfs.ext4 -q -F -L tavimo-vm32 -d "$root" "$VM/image.raw" || fail "mkfs.ext4 could not make the image"
   rm -rf --one-file-system "$root"
   echo "$RECIPE_HASH" >"$VM/recipe"
-  say "virtual machine built: $VM/image.raw"
+  say "virtual machine built in $((SECONDS - began)) s: $VM/image.raw"
 }
 
 # What the machine is made from: a change to any of it builds a new one.
