@@ -288,8 +288,8 @@ void Form1::RunItem(std::wstring item_text, int32_t window_style) {
   launch::RunItem(std::move(item_text), window_style, hWnd());
 }
 
-void Form1::ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) {
-  launch::ReportFailedStart(item_text, reason);
+void Form1::ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) {
+  launch::ReportFailedStart(item_text, texts::FailureDescription(failure));
 }
 
 // The caption carries the count as well: the button of a minimised window

@@ -61,7 +61,7 @@ class Form1 final : public rt::Form,
   std::optional<std::wstring> ItemText(launch::ItemId item) override;
   bool Unloaded() override { return unloaded_; }
   void RunItem(std::wstring item_text, int32_t window_style) override;
-  void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override;
+  void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override;
   void ShowProgress(int started, int total) override;
   void ClearProgress() override;
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 #include "runtime/scale.h"
 
 namespace {
@@ -17,13 +17,12 @@ constexpr int kLeftColumn = 0;
 constexpr int kRightColumn = 1;
 enum ButtonRow { kFirstRow, kSecondRow };
 
-// The layout runs On Error Resume Next: a run-time error abandons the step
-// it arose in and the next step runs.
+// A failure abandons the step it arose in, and the next step runs.
 template <typename Step>
 void RunStep(Step step) {
   try {
     step();
-  } catch (const rt::RunError&) {
+  } catch (const rt::Failure&) {
   }
 }
 
@@ -66,6 +65,7 @@ void LayOutControls(LayoutForm& form) {
 int32_t HorizontalExtent(float text_width) {
   const double base = text_width > 0 ? rt::RoundHalfToEven(text_width) : 0;
   // A base beyond the 32-bit range overflows as well as the sum does.
-  if (base + kExtentMargin > std::numeric_limits<int32_t>::max()) rt::Raise(rt::kOverflow);
+  if (base + kExtentMargin > std::numeric_limits<int32_t>::max())
+    throw rt::Failure(rt::FailureKind::kOverflow);
   return static_cast<int32_t>(base) + kExtentMargin;
 }

@@ -52,7 +52,7 @@ class LayoutForm {
 // Form_Resize's work. Lays the controls out in fifteen steps, each reading
 // its values when it runs, so the buttons follow the height the list
 // actually took (a list showing whole rows only shortens itself). A step
-// that raises a run-time error is abandoned and the next one runs: a window
+// that fails is abandoned and the next one runs: a window
 // lower than two buttons, whose list refuses a negative height, still gets
 // its buttons placed. The last step redefines the vertical unit so that the
 // client height counts the list and the two button rows.
@@ -61,5 +61,5 @@ void LayOutControls(LayoutForm& form);
 // The list box's horizontal extent, in pixels, for a text measuring
 // `text_width` in the window's horizontal units: the width rounded to the
 // nearest whole number (a half to the even neighbour; 0 for a width of 0 or
-// less) plus a margin of 10. Raises 6 (Overflow) past the 32-bit range.
+// less) plus a margin of 10. Throws kOverflow past the 32-bit range.
 int32_t HorizontalExtent(float text_width);

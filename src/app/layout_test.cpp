@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 #include "runtime/scale.h"
 
 namespace {
@@ -30,7 +30,7 @@ class TwipsForm final : public LayoutForm {
     void SetWidth(float units) { width = form.Write(name + ".Width=", units); }
     void SetHeight(float units) {
       asked_height = form.vertical.ToPixels(form.Write(name + ".Height=", units));
-      if (asked_height < 0) rt::Raise(rt::kInvalidPropertyValue);
+      if (asked_height < 0) throw rt::Failure(rt::FailureKind::kBadValue);
       height = asked_height - asked_height % row_height;
     }
 
@@ -65,7 +65,7 @@ class TwipsForm final : public LayoutForm {
 
   void Access(const std::string& what) {
     log += (log.empty() ? "" : " ") + what;
-    if (what == failing) rt::Raise(rt::kInvalidPropertyValue);
+    if (what == failing) throw rt::Failure(rt::FailureKind::kBadValue);
   }
   float Write(const std::string& what, float units) {
     Access(what);
@@ -181,8 +181,8 @@ TEST(HorizontalExtentTest, OverflowsPastThe32BitRange) {
     try {
       HorizontalExtent(text_width);
       ADD_FAILURE() << text_width << " gave an extent";
-    } catch (const rt::RunError& error) {
-      EXPECT_EQ(error.number, rt::kOverflow) << text_width;
+    } catch (const rt::Failure& failure) {
+      EXPECT_EQ(failure.kind, rt::FailureKind::kOverflow) << text_width;
     }
   }
 }

@@ -6,7 +6,6 @@
 #include "runtime/app_win.h"
 #include "runtime/message_box_win.h"
 #include "runtime/program_folder.h"
-#include "runtime/run_error.h"
 #include "runtime/texts.h"
 
 namespace app {
@@ -47,9 +46,10 @@ class ListFiller final : public items::StoredItemSink {
 std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
   switch (reading.cause) {
     case StopCause::kNotOpened:
-      return texts::StoreNotOpened(reading.reason);
+      return texts::StoreNotOpened(texts::FailureDescription(*reading.failure));
     case StopCause::kItemRefused:
-      return texts::StoreItemRefused(*reading.stopped_at_line, reading.reason);
+      return texts::StoreItemRefused(*reading.stopped_at_line,
+                                     texts::FailureDescription(*reading.failure));
     case StopCause::kUnreadableRecord:
       break;
   }
@@ -97,10 +97,11 @@ void ReportStoreLoad(const StoreReading& reading) {
 
 void SaveListToStore(const rt::ListBox& list,
                      const std::optional<std::string>& list_from_unread_file) {
-  try {
-    items::SaveStoreBytes(rt::App::Path(), StoreBytesOf(list), list_from_unread_file);
-  } catch (const rt::RunError& error) {
-    rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  const std::optional<items::SaveFailure> failure =
+      items::SaveStoreBytes(rt::App::Path(), StoreBytesOf(list), list_from_unread_file);
+  if (failure) {
+    rt::MsgBox(texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
+               MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

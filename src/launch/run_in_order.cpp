@@ -1,7 +1,5 @@
 #include "launch/run_in_order.h"
 
-#include "runtime/run_error.h"
-
 namespace launch {
 
 namespace {
@@ -53,8 +51,8 @@ void RunInOrder::Walk(LauncherWindow& window) {
     window.ShowProgress(position, total);
     try {
       window.RunItem(*text, kRunWindowStyle);
-    } catch (const rt::RunError& error) {
-      window.ReportFailedStart(*text, error.description);
+    } catch (const rt::Failure& failure) {
+      window.ReportFailedStart(*text, failure);
     }
   }
 }

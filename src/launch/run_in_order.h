@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/failure.h"
+
 namespace launch {
 
 // The show state handed to RunItem for every item: a normal window with the
@@ -31,11 +33,11 @@ class LauncherWindow {
   virtual bool Unloaded() = 0;
   // Starts one item and returns after its process, if any, has ended and
   // pending window events have run; those events may change the list or close
-  // the window. Raises a RunError for a failed start it has not reported
+  // the window. Throws a Failure for a failed start it has not reported
   // itself.
   virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
   // Tells the user that the item could not be started, and why.
-  virtual void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) = 0;
+  virtual void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) = 0;
   // The walk is starting the `started`th of the `total` items it took.
   virtual void ShowProgress(int started, int total) = 0;
   // The walk has ended, however it ended: no progress is shown any more.

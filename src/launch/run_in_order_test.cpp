@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 
 namespace launch {
 namespace {
@@ -74,8 +74,8 @@ class FakeWindow : public LauncherWindow {
     Touch(L"run " + item_text + L" " + std::to_wstring(window_style));
     if (during_run) during_run(item_text);
   }
-  void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override {
-    Touch(L"report " + item_text + L": " + reason);
+  void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override {
+    Touch(L"report " + item_text + L": " + failure.subject);
   }
   void ShowProgress(int started, int total) override {
     Touch(L"progress " + std::to_wstring(started) + L"/" + std::to_wstring(total));
@@ -205,7 +205,9 @@ TEST(RunInOrderTest, CommandChosenAgainDuringTheWalkIsIgnoredUntilItEnds) {
 TEST(RunInOrderTest, ItemThatCannotStartIsReportedAndTheWalkGoesOn) {
   FakeWindow window({{L"a.doc", true}, {L"b.exe", true}, {L"c.doc", true}});
   window.during_run = [](const std::wstring& text) {
-    if (text != L"b.exe") rt::Raise(rt::kFileNotFound, L"no program for " + text);
+    if (text != L"b.exe") {
+      throw rt::Failure(rt::FailureKind::kLibraryNotLoaded, L"no program for " + text);
+    }
   };
   RunInOrder().Run(window);
   EXPECT_EQ(window.log, (Log{L"minimise", L"progress 1/3", L"run a.doc 1",

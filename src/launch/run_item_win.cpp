@@ -9,12 +9,12 @@
 #include "launch/route_lookups.h"
 #include "runtime/app_win.h"
 #include "runtime/events_win.h"
+#include "runtime/failure.h"
 #include "runtime/file_io.h"
 #include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
 #include "runtime/process_win.h"
 #include "runtime/program_folder.h"
-#include "runtime/run_error.h"
 #include "runtime/short_path_win.h"
 #include "runtime/system_error_win.h"
 #include "runtime/texts.h"
@@ -109,8 +109,8 @@ std::wstring TempFolder() {
 
 // The probe file, written beside the program or, where the program's folder
 // cannot be written, in the user's temporary folder; deleted however the
-// route ends, a failed write included. Raises the last place's error when
-// neither can be written.
+// route ends, a failed write included. Throws the last place's failure
+// when neither can be written.
 class ProbeFile {
  public:
   ProbeFile() {
@@ -120,7 +120,7 @@ class ProbeFile {
       try {
         rt::WriteWholeFile(path_, kProbeLine);
         return;
-      } catch (const rt::RunError&) {
+      } catch (const rt::Failure&) {
         DeleteFileW(path_.c_str());
         if (i + 1 == std::size(folders)) throw;
       }
@@ -142,8 +142,8 @@ HANDLE StartInBrowser(const std::wstring& address, int32_t window_style, HWND ow
   std::optional<ProbeFile> probe;
   try {
     probe.emplace();
-  } catch (const rt::RunError& error) {
-    rt::MsgBox(texts::BrowserProbeNotWritten(address, error.description),
+  } catch (const rt::Failure& failure) {
+    rt::MsgBox(texts::BrowserProbeNotWritten(address, texts::FailureDescription(failure)),
                MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
     return nullptr;
   }

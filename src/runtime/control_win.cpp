@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 
 namespace rt {
 
 namespace {
 
 int NonNegative(int pixels) {
-  if (pixels < 0) Raise(kInvalidPropertyValue);
+  if (pixels < 0) throw Failure(FailureKind::kBadValue);
   return pixels;
 }
 

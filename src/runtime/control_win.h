@@ -20,7 +20,7 @@ class Control {
 
   float Height() const;
   // Each setter moves or sizes the control; a negative size or a value
-  // that is no number raises 380.
+  // that is no number throws kBadValue.
   void SetLeft(float units);
   void SetTop(float units);
   void SetWidth(float units);

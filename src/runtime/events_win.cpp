@@ -40,9 +40,8 @@ void SetInputFilter(HWND window, InputFilter* filter) {
   }
 }
 
-void ReportUnhandledError(const RunError& error) {
-  MsgBox(texts::RunTimeError(error.number, error.description), MB_OK | MB_ICONERROR,
-         texts::kProgramName);
+void ReportUnforeseenFailure(const Failure& failure) {
+  MsgBox(texts::UnforeseenFailure(failure), MB_OK | MB_ICONERROR, texts::kProgramName);
 }
 
 void DoEvents() {

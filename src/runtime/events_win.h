@@ -1,5 +1,5 @@
 // The window thread's event handling: the message loop, DoEvents, and the
-// dispatch that turns a run-time error into a message box.
+// dispatch that turns a failure no handler foresaw into a message box.
 #pragma once
 
 #include <windows.h>
@@ -7,24 +7,23 @@
 #include <new>
 #include <utility>
 
-#include "runtime/run_error.h"
-#include "runtime/texts.h"
+#include "runtime/failure.h"
 
 namespace rt {
 
-// Shows an error that no handler took: its number and description.
-void ReportUnhandledError(const RunError& error);
+// Shows a failure that no handler took.
+void ReportUnforeseenFailure(const Failure& failure);
 
-// Runs one event handler. An error that escapes it ends that handler only;
+// Runs one event handler. A failure that escapes it ends that handler only;
 // it is shown and the program goes on.
 template <typename Handler>
 void Dispatch(Handler&& handler) {
   try {
     std::forward<Handler>(handler)();
-  } catch (const RunError& error) {
-    ReportUnhandledError(error);
+  } catch (const Failure& failure) {
+    ReportUnforeseenFailure(failure);
   } catch (const std::bad_alloc&) {
-    ReportUnhandledError(RunError{kOutOfMemory, texts::ErrorDescription(kOutOfMemory)});
+    ReportUnforeseenFailure(Failure(FailureKind::kOutOfMemory));
   }
 }
 

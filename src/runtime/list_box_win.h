@@ -12,6 +12,7 @@
 
 #include "runtime/control_win.h"
 #include "runtime/events_win.h"
+#include "runtime/failure.h"
 
 namespace rt {
 
@@ -43,15 +44,15 @@ class ListBox : public Control, private InputFilter {
 
   void Create(const Form& form, int id, const TwipsRect& place, Events& events);
 
-  // Appends the text as the last item, its flag clear. Raises 7 when the
-  // list box has no room for it.
+  // Appends the text as the last item, its flag clear. Throws kOutOfMemory
+  // when the list box has no room for it.
   void AddItem(const std::wstring& text);
-  // Removes the item; the items after it move up. Raises 5 for an index
-  // that names no item. Afterwards no item is current.
+  // Removes the item; the items after it move up. Throws kBadArgument for
+  // an index that names no item. Afterwards no item is current.
   void RemoveItem(int index);
   // Moves the item, with its text, flag and id, to `to`; the items between
-  // shift by one place. It becomes the current item. Raises 5 for an index
-  // that names no item.
+  // shift by one place. It becomes the current item. Throws kBadArgument for an
+  // index that names no item.
   void MoveItem(int from, int to);
   std::wstring List(int index) const;
   int ListCount() const;
@@ -105,7 +106,7 @@ class ListBox : public Control, private InputFilter {
   std::optional<int> NearestItem(POINT point) const;
   // Moves the focus rectangle alone: what is current stays as it was.
   void ShowFocusAt(int index);
-  void CheckIndex(int index, int error) const;
+  void CheckIndex(int index, FailureKind kind) const;
 
   Events* events_ = nullptr;
   // The items' ids in list order.

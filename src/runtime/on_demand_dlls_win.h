@@ -2,8 +2,8 @@
 // is loaded at start: only a drop, a paste of files, a run, opening an item's
 // folder or the open-file dialog needs them,
 // and every DLL loaded at start slows start-up and, under Wine, every process
-// the program starts. Each function loads its DLL on first use and raises a
-// RunError when the DLL or the function cannot be had.
+// the program starts. Each function loads its DLL on first use and throws a
+// Failure when the DLL or the function cannot be had.
 #pragma once
 
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 
 namespace rt {
 
@@ -20,7 +20,7 @@ int NearestPixel(double pixels) {
   // Written so that a NaN fails the test as well.
   if (!(nearest >= std::numeric_limits<int32_t>::min() &&
         nearest <= std::numeric_limits<int32_t>::max())) {
-    Raise(kInvalidPropertyValue);
+    throw Failure(FailureKind::kBadValue);
   }
   return static_cast<int>(nearest);
 }
@@ -37,7 +37,7 @@ double RoundHalfToEven(double value) {
 
 float RoundToSingle(double value) {
   const float single = static_cast<float>(value);
-  if (!std::isfinite(single)) Raise(kOverflow);
+  if (!std::isfinite(single)) throw Failure(FailureKind::kOverflow);
   return single;
 }
 
@@ -52,7 +52,7 @@ float VerticalScale::ToUnits(int pixels) const { return RoundToSingle(pixels / p
 int VerticalScale::ToPixels(float units) const { return NearestPixel(units * pixels_per_unit_); }
 
 void VerticalScale::Redefine(int client_pixels, float units) {
-  if (!(std::isfinite(units) && units > 0)) Raise(kInvalidPropertyValue);
+  if (!(std::isfinite(units) && units > 0)) throw Failure(FailureKind::kBadValue);
   pixels_per_unit_ = client_pixels / static_cast<double>(units);
 }
 

@@ -13,16 +13,15 @@ inline constexpr int kTwipsPerInch = 1440;
 double RoundHalfToEven(double value);
 
 // Rounds the result of a formula to single precision, once, as when it is
-// handed to a property. Raises 6 (Overflow) for a result that is no number,
+// handed to a property. Throws kOverflow for a result that is no number,
 // infinite, or beyond the single-precision range.
 float RoundToSingle(double value);
 
 // The nearest pixel count of a length in twips at the given dots per inch.
 int TwipsToPixels(int twips, int dpi);
 
-// The nearest pixel of a horizontal position or size. Raises 380 (Invalid
-// property value) for a value that is no number or lies beyond the pixel
-// range of a window.
+// The nearest pixel of a horizontal position or size. Throws kBadValue for a value that is no
+// number or lies beyond the pixel range of a window.
 int HorizontalToPixels(float units);
 
 // The vertical unit: starts as the pixel. Once redefined it keeps its size in
@@ -30,13 +29,13 @@ int HorizontalToPixels(float units);
 // changes with the window instead.
 class VerticalScale {
  public:
-  // Raises 6 (Overflow) when the count exceeds the single-precision range.
+  // Throws kOverflow when the count exceeds the single-precision range.
   float ToUnits(int pixels) const;
-  // Rounds to the nearest pixel; raises 380 (Invalid property value) for a
+  // Rounds to the nearest pixel; throws kBadValue for a
   // value that is no number or lies beyond the pixel range of a window.
   int ToPixels(float units) const;
   // Makes `client_pixels` (a height greater than 0) count `units` units.
-  // Raises 380 (Invalid property value), keeping the unit, when `units` is
+  // Throws kBadValue, keeping the unit, when `units` is
   // not a finite number greater than 0.
   void Redefine(int client_pixels, float units);
 

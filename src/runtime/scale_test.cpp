@@ -4,21 +4,22 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 
 namespace rt {
 namespace {
 
-// The number of the run-time error the action raised, or 0.
+// The kind of failure the action threw, or nothing.
 template <typename Action>
-int ErrorOf(Action action) {
+std::optional<FailureKind> FailureOf(Action action) {
   try {
     action();
-  } catch (const RunError& error) {
-    return error.number;
+  } catch (const Failure& failure) {
+    return failure.kind;
   }
-  return 0;
+  return std::nullopt;
 }
 
 TEST(ScaleTest, TwipsBecomeTheNearestPixelHalvesToEven) {
@@ -37,15 +38,15 @@ TEST(ScaleTest, HorizontalPixelsRoundHalfToEvenWithinTheInt32Range) {
   EXPECT_EQ(HorizontalToPixels(112.5001f), 113);
   EXPECT_EQ(HorizontalToPixels(-2147483648.f), -2147483647 - 1);
   for (float bad : {2147483648.f, -2147483904.f, INFINITY, NAN}) {
-    EXPECT_EQ(ErrorOf([=] { HorizontalToPixels(bad); }), kInvalidPropertyValue) << bad;
+    EXPECT_EQ(FailureOf([=] { HorizontalToPixels(bad); }), FailureKind::kBadValue) << bad;
   }
 }
 
-TEST(ScaleTest, SinglePrecisionOverflowRaisesError6) {
+TEST(ScaleTest, SinglePrecisionOverflowFails) {
   EXPECT_EQ(RoundToSingle(FLT_MAX), FLT_MAX);
   EXPECT_EQ(RoundToSingle(-1702.5), -1702.5f);
   for (double bad : {2.0 * FLT_MAX, -2.0 * FLT_MAX, double(INFINITY), double(NAN)}) {
-    EXPECT_EQ(ErrorOf([=] { RoundToSingle(bad); }), kOverflow) << bad;
+    EXPECT_EQ(FailureOf([=] { RoundToSingle(bad); }), FailureKind::kOverflow) << bad;
   }
 }
 
@@ -58,18 +59,18 @@ TEST(VerticalScaleTest, RedefinedUnitKeepsItsSizeWhenTheWindowResizes) {
   for (int pixels = -500; pixels <= 5000; ++pixels) {
     ASSERT_EQ(scale.ToPixels(scale.ToUnits(pixels)), pixels);
   }
-  EXPECT_EQ(ErrorOf([&] { scale.ToPixels(NAN); }), kInvalidPropertyValue);
+  EXPECT_EQ(FailureOf([&] { scale.ToPixels(NAN); }), FailureKind::kBadValue);
 }
 
 TEST(VerticalScaleTest, RefusesACountThatIsNotAPositiveNumber) {
   VerticalScale scale;
   scale.Redefine(361, 352.0f);
   for (float bad : {0.0f, -1.0f, INFINITY, NAN}) {
-    EXPECT_EQ(ErrorOf([&] { scale.Redefine(361, bad); }), kInvalidPropertyValue) << bad;
+    EXPECT_EQ(FailureOf([&] { scale.Redefine(361, bad); }), FailureKind::kBadValue) << bad;
   }
   EXPECT_FLOAT_EQ(scale.ToUnits(361), 352.0f);
   scale.Redefine(1, FLT_MAX);  // a unit so small that two pixels count too many
-  EXPECT_EQ(ErrorOf([&] { scale.ToUnits(2); }), kOverflow);
+  EXPECT_EQ(FailureOf([&] { scale.ToUnits(2); }), FailureKind::kOverflow);
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <string>
 
 #include "runtime/ansi.h"
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 #include "runtime/system_error_win.h"
-#include "runtime/texts.h"
 
 namespace rt {
 
@@ -40,7 +39,7 @@ HMODULE SystemLibrary::Module() {
     module_ = LoadFromSystemFolder(file_name_);
     if (!module_) {
       const DWORD error = GetLastError();
-      Raise(kFileNotFound, texts::CannotLoadDll(file_name_, SystemErrorText(error)));
+      throw Failure(FailureKind::kLibraryNotLoaded, file_name_, error, SystemErrorText(error));
     }
   }
   return module_;
@@ -49,7 +48,9 @@ HMODULE SystemLibrary::Module() {
 FARPROC SystemLibrary::Address(const char* function_name) {
   const FARPROC address = GetProcAddress(Module(), function_name);
   if (!address) {
-    Raise(kDllEntryPointNotFound, texts::FunctionNotInDll(FromAnsi(function_name), file_name_));
+    Failure failure(FailureKind::kFunctionNotFound, file_name_);
+    failure.function = FromAnsi(function_name);
+    throw failure;
   }
   return address;
 }

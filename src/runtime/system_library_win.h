@@ -20,7 +20,7 @@ class SystemLibrary {
   SystemLibrary& operator=(const SystemLibrary&) = delete;
 
   // The function, typed as its header declares it (`decltype(&::Name)`), so
-  // the compiler checks every call. Raises a RunError naming the DLL and the
+  // the compiler checks every call. Throws a Failure naming the DLL and the
   // function when either cannot be had: a missing function is a clear box,
   // never a jump to nowhere.
   template <typename Function>

@@ -1,7 +1,5 @@
 #include "runtime/texts.h"
 
-#include "runtime/run_error.h"
-
 namespace texts {
 
 std::wstring WalkProgressCaption(int started, int total) {
@@ -98,52 +96,94 @@ std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason
   return L"清單沒有儲存到 " + store + L"。\n\n" + reason;
 }
 
-std::wstring RunTimeError(int number, const std::wstring& description) {
-  return L"Run-time error '" + std::to_wstring(number) + L"':\n\n" + description;
+namespace {
+
+using rt::FailureKind;
+
+// The number a failure of the kind has among the program's run-time errors.
+int RunTimeErrorNumber(FailureKind kind) {
+  switch (kind) {
+    case FailureKind::kBadArgument:
+      return 5;
+    case FailureKind::kOverflow:
+      return 6;
+    case FailureKind::kOutOfMemory:
+      return 7;
+    case FailureKind::kFileNotFound:
+    case FailureKind::kLibraryNotLoaded:
+      return 53;
+    case FailureKind::kFileExists:
+      return 58;
+    case FailureKind::kDiskFull:
+      return 61;
+    case FailureKind::kAccessDenied:
+      return 70;
+    case FailureKind::kFileError:
+      return 75;
+    case FailureKind::kPathNotFound:
+      return 76;
+    case FailureKind::kBadValue:
+      return 380;
+    case FailureKind::kNoSuchItem:
+      return 381;
+    case FailureKind::kFunctionNotFound:
+      return 453;
+  }
+  return 0;
 }
 
-std::wstring ErrorDescription(int number) {
-  using namespace rt;
-  switch (number) {
-    case kInvalidProcedureCall:
+std::wstring KindDescription(FailureKind kind) {
+  switch (kind) {
+    case FailureKind::kBadArgument:
       return L"Invalid procedure call or argument";
-    case kOverflow:
+    case FailureKind::kOverflow:
       return L"Overflow";
-    case kOutOfMemory:
+    case FailureKind::kOutOfMemory:
       return L"Out of memory";
-    case kTypeMismatch:
-      return L"Type mismatch";
-    case kFileNotFound:
+    case FailureKind::kFileNotFound:
+    case FailureKind::kLibraryNotLoaded:
       return L"File not found";
-    case kFileAlreadyExists:
+    case FailureKind::kFileExists:
       return L"File already exists";
-    case kDiskFull:
+    case FailureKind::kDiskFull:
       return L"Disk full";
-    case kInputPastEndOfFile:
-      return L"Input past end of file";
-    case kPermissionDenied:
+    case FailureKind::kAccessDenied:
       return L"Permission denied";
-    case kPathFileAccessError:
+    case FailureKind::kFileError:
       return L"Path/File access error";
-    case kPathNotFound:
+    case FailureKind::kPathNotFound:
       return L"Path not found";
-    case kInvalidPropertyValue:
+    case FailureKind::kBadValue:
       return L"Invalid property value";
-    case kInvalidPropertyArrayIndex:
+    case FailureKind::kNoSuchItem:
       return L"Invalid property array index";
-    case kDllEntryPointNotFound:
+    case FailureKind::kFunctionNotFound:
       return L"Specified DLL function not found";
+  }
+  return L"Application-defined or object-defined error";
+}
+
+std::wstring SystemReason(const rt::Failure& failure) {
+  return failure.system_reason.empty() ? WindowsError(failure.system_code) : failure.system_reason;
+}
+
+}  // namespace
+
+std::wstring FailureDescription(const rt::Failure& failure) {
+  if (failure.subject.empty()) return KindDescription(failure.kind);
+  switch (failure.kind) {
+    case FailureKind::kLibraryNotLoaded:
+      return L"Cannot load " + failure.subject + L": " + SystemReason(failure);
+    case FailureKind::kFunctionNotFound:
+      return L"Cannot find " + failure.function + L" in " + failure.subject;
     default:
-      return L"Application-defined or object-defined error";
+      return failure.subject + L": " + SystemReason(failure);
   }
 }
 
-std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason) {
-  return L"Cannot load " + dll + L": " + reason;
-}
-
-std::wstring FunctionNotInDll(const std::wstring& function, const std::wstring& dll) {
-  return L"Cannot find " + function + L" in " + dll;
+std::wstring UnforeseenFailure(const rt::Failure& failure) {
+  return L"Run-time error '" + std::to_wstring(RunTimeErrorNumber(failure.kind)) + L"':\n\n" +
+         FailureDescription(failure);
 }
 
 std::wstring WindowsError(unsigned long error_code) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/failure.h"
+
 namespace texts {
 
 // The window and its buttons.
@@ -65,12 +67,13 @@ std::wstring LeftoverLoadWarning(const std::wstring& store, const std::wstring& 
 std::wstring EarlierBackups(const std::vector<std::wstring>& backups);
 std::wstring StoreNotSaved(const std::wstring& store, const std::wstring& reason);
 
-// Failures the program did not foresee.
-std::wstring RunTimeError(int number, const std::wstring& description);
-// The plain English description of each run-time error number.
-std::wstring ErrorDescription(int number);
-std::wstring CannotLoadDll(const std::wstring& dll, const std::wstring& reason);
-std::wstring FunctionNotInDll(const std::wstring& function, const std::wstring& dll);
+// A failure in plain English: what failed and the system's words for it, or
+// what kind of failure it was where nothing in particular failed.
+std::wstring FailureDescription(const rt::Failure& failure);
+// The box of a failure that no handler foresaw: its number among the
+// program's run-time errors, and its description.
+std::wstring UnforeseenFailure(const rt::Failure& failure);
+// A Windows error code for which the system has no words.
 std::wstring WindowsError(unsigned long error_code);
 
 }  // namespace texts

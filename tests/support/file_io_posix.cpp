@@ -13,8 +13,8 @@
 #include <cstring>
 
 #include "runtime/ansi.h"
+#include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/run_error.h"
 
 namespace rt {
 
@@ -25,31 +25,31 @@ std::string NativePath(std::wstring path) {
   return ToAnsi(path);
 }
 
-int NumberForErrno(int error) {
+FailureKind KindOf(int error) {
   switch (error) {
     case ENOENT:
-      return kFileNotFound;
+      return FailureKind::kFileNotFound;
     case EEXIST:
-      return kFileAlreadyExists;
+      return FailureKind::kFileExists;
     case ENOTDIR:
-      return kPathNotFound;
+      return FailureKind::kPathNotFound;
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-      return kPermissionDenied;
+      return FailureKind::kAccessDenied;
     case ENOSPC:
     case EDQUOT:
-      return kDiskFull;
+      return FailureKind::kDiskFull;
     case ENOMEM:
-      return kOutOfMemory;
+      return FailureKind::kOutOfMemory;
     default:
-      return kPathFileAccessError;
+      return FailureKind::kFileError;
   }
 }
 
 [[noreturn]] void Fail(const std::wstring& what, int error) {
-  Raise(NumberForErrno(error), what + L": " + FromAnsi(std::strerror(error)));
+  throw Failure(KindOf(error), what, static_cast<uint32_t>(error), FromAnsi(std::strerror(error)));
 }
 
 // Closes the descriptor it holds when it goes.
