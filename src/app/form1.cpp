@@ -9,9 +9,11 @@
 #include "app/one_per_folder_win.h"
 #include "app/resource.h"
 #include "app/start_options_win.h"
-#include "launch/run_item_win.h"
+#include "launch/start_item_win.h"
 #include "runtime/events_win.h"
 #include "runtime/message_box_win.h"
+#include "runtime/process_win.h"
+#include "runtime/system_error_win.h"
 #include "runtime/texts.h"
 
 namespace {
@@ -284,12 +286,48 @@ std::optional<std::wstring> Form1::ItemText(launch::ItemId item) {
   return Lst.List(index);
 }
 
-void Form1::RunItem(std::wstring item_text, int32_t window_style) {
-  launch::RunItem(std::move(item_text), window_style, hWnd());
+// The item's start is told, if it failed, before its process is waited for;
+// then the events that came meanwhile run.
+void Form1::RunItem(const std::wstring& item_text, int show_command) {
+  const launch::StartOutcome outcome = launch::StartItem(item_text, show_command, hWnd());
+  ReportStart(item_text, outcome);
+  rt::WaitAnsweringSentMessages(outcome.process.get());
+  rt::DoEvents();
+}
+
+void Form1::ReportStart(const std::wstring& item_text, const launch::StartOutcome& outcome) {
+  switch (outcome.result) {
+    case launch::StartResult::kStarted:
+      return;
+    case launch::StartResult::kNoAssociatedProgram:
+      rt::MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
+                 texts::kProgramNotFoundTitle);
+      return;
+    case launch::StartResult::kNoBrowser:
+      rt::MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      return;
+    case launch::StartResult::kProbeNotWritten:
+      rt::MsgBox(texts::BrowserProbeNotWritten(item_text,
+                                               texts::FailureDescription(*outcome.probe_failure)),
+                 MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      return;
+    case launch::StartResult::kNotStarted:
+      // The system's words name the file the shell tried where they hold a
+      // placeholder ("%1 is not a valid Win32 application").
+      ReportNotStarted(
+          item_text,
+          texts::SystemReason(outcome.error, rt::SystemErrorText(outcome.error, outcome.program)));
+      return;
+  }
 }
 
 void Form1::ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) {
-  launch::ReportFailedStart(item_text, texts::FailureDescription(failure));
+  ReportNotStarted(item_text, texts::FailureDescription(failure));
+}
+
+void Form1::ReportNotStarted(const std::wstring& item_text, const std::wstring& reason) {
+  rt::MsgBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
+             texts::kProgramName);
 }
 
 // The caption carries the count as well: the button of a minimised window

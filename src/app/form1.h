@@ -12,6 +12,7 @@
 #include "app/list_store_win.h"
 #include "app/start_options.h"
 #include "launch/run_in_order.h"
+#include "launch/start_item_win.h"
 #include "runtime/command_button_win.h"
 #include "runtime/drop_target_win.h"
 #include "runtime/form_win.h"
@@ -60,8 +61,11 @@ class Form1 final : public rt::Form,
   std::vector<launch::ItemId> SelectedItems() override { return Lst.SelectedIds(); }
   std::optional<std::wstring> ItemText(launch::ItemId item) override;
   bool Unloaded() override { return unloaded_; }
-  void RunItem(std::wstring item_text, int32_t window_style) override;
+  void RunItem(const std::wstring& item_text, int show_command) override;
   void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override;
+  // Tells the user how the item's start failed, if it did.
+  void ReportStart(const std::wstring& item_text, const launch::StartOutcome& outcome);
+  void ReportNotStarted(const std::wstring& item_text, const std::wstring& reason);
   void ShowProgress(int started, int total) override;
   void ClearProgress() override;
 

@@ -50,7 +50,7 @@ void RunInOrder::Walk(LauncherWindow& window) {
     if (!text) continue;  // removed meanwhile
     window.ShowProgress(position, total);
     try {
-      window.RunItem(*text, kRunWindowStyle);
+      window.RunItem(*text, kShowNormal);
     } catch (const rt::Failure& failure) {
       window.ReportFailedStart(*text, failure);
     }

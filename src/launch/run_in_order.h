@@ -11,9 +11,9 @@
 
 namespace launch {
 
-// The show state handed to RunItem for every item: a normal window with the
-// focus (SW_SHOWNORMAL).
-constexpr int32_t kRunWindowStyle = 1;
+// How every item's window is shown: a normal window with the focus
+// (SW_SHOWNORMAL, by value, so that the walk builds without windows.h).
+constexpr int kShowNormal = 1;
 
 // An item's identity in the list: given when the item is added, never given
 // to another, and kept while other items are added and removed.
@@ -35,7 +35,7 @@ class LauncherWindow {
   // pending window events have run; those events may change the list or close
   // the window. Throws a Failure for a failed start it has not reported
   // itself.
-  virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
+  virtual void RunItem(const std::wstring& item_text, int show_command) = 0;
   // Tells the user that the item could not be started, and why.
   virtual void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) = 0;
   // The walk is starting the `started`th of the `total` items it took.

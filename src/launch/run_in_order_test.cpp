@@ -70,8 +70,8 @@ class FakeWindow : public LauncherWindow {
     return items[static_cast<size_t>(found - ids.begin())].text;
   }
   bool Unloaded() override { return unloaded; }
-  void RunItem(std::wstring item_text, int32_t window_style) override {
-    Touch(L"run " + item_text + L" " + std::to_wstring(window_style));
+  void RunItem(const std::wstring& item_text, int show_command) override {
+    Touch(L"run " + item_text + L" " + std::to_wstring(show_command));
     if (during_run) during_run(item_text);
   }
   void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override {
@@ -100,8 +100,8 @@ class FakeWindow : public LauncherWindow {
 
 using Log = std::vector<std::wstring>;
 
-// The log of a walk that took `items` and ran them, each with the normal
-// window style and after showing its place among them; nullptr stands for an
+// The log of a walk that took `items` and ran them, each shown as a normal
+// window and after showing its place among them; nullptr stands for an
 // item taken and not run. Then the progress is cleared and the window restored.
 Log WalkThatRan(std::initializer_list<const wchar_t*> items) {
   Log log = {L"minimise"};

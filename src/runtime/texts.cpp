@@ -163,21 +163,18 @@ std::wstring KindDescription(FailureKind kind) {
   return L"Application-defined or object-defined error";
 }
 
-std::wstring SystemReason(const rt::Failure& failure) {
-  return failure.system_reason.empty() ? WindowsError(failure.system_code) : failure.system_reason;
-}
-
 }  // namespace
 
 std::wstring FailureDescription(const rt::Failure& failure) {
   if (failure.subject.empty()) return KindDescription(failure.kind);
   switch (failure.kind) {
     case FailureKind::kLibraryNotLoaded:
-      return L"Cannot load " + failure.subject + L": " + SystemReason(failure);
+      return L"Cannot load " + failure.subject + L": " +
+             SystemReason(failure.system_code, failure.system_reason);
     case FailureKind::kFunctionNotFound:
       return L"Cannot find " + failure.function + L" in " + failure.subject;
     default:
-      return failure.subject + L": " + SystemReason(failure);
+      return failure.subject + L": " + SystemReason(failure.system_code, failure.system_reason);
   }
 }
 
@@ -186,7 +183,8 @@ std::wstring UnforeseenFailure(const rt::Failure& failure) {
          FailureDescription(failure);
 }
 
-std::wstring WindowsError(unsigned long error_code) {
+std::wstring SystemReason(unsigned long error_code, const std::wstring& system_words) {
+  if (!system_words.empty()) return system_words;
   return L"Windows error " + std::to_wstring(error_code);
 }
 

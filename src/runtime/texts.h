@@ -73,7 +73,8 @@ std::wstring FailureDescription(const rt::Failure& failure);
 // The box of a failure that no handler foresaw: its number among the
 // program's run-time errors, and its description.
 std::wstring UnforeseenFailure(const rt::Failure& failure);
-// A Windows error code for which the system has no words.
-std::wstring WindowsError(unsigned long error_code);
+// The system's words for an error code, or the code in figures where the
+// system has none.
+std::wstring SystemReason(unsigned long error_code, const std::wstring& system_words);
 
 }  // namespace texts

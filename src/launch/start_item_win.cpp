@@ -1,27 +1,24 @@
-#include "launch/run_item_win.h"
+#include "launch/start_item_win.h"
 
 #include <iterator>
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "launch/command_line.h"
 #include "launch/route.h"
 #include "launch/route_lookups.h"
+#include "launch/run_in_order.h"
 #include "runtime/app_win.h"
-#include "runtime/events_win.h"
-#include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
-#include "runtime/process_win.h"
 #include "runtime/program_folder.h"
 #include "runtime/short_path_win.h"
-#include "runtime/system_error_win.h"
-#include "runtime/texts.h"
 
 namespace launch {
 
 namespace {
+
+static_assert(kShowNormal == SW_SHOWNORMAL);
 
 constexpr wchar_t kProbeFileName[] = L"temphtm.HTM";
 // The shell looks the browser up by the program that opens this file. Its
@@ -51,54 +48,41 @@ struct ShellStart {
   bool keep_process;        // whether the created process is waited for
 };
 
-// The process to wait for (nullptr when the start is not waited for or
-// created none: a document handed to a program already running), or the
-// Windows error that stopped the start.
-struct ShellOutcome {
-  HANDLE process = nullptr;
-  std::optional<DWORD> error;
-};
-
-ShellOutcome AskShell(const ShellStart& request, int32_t window_style, HWND owner) {
+StartOutcome AskShell(const ShellStart& request, int show_command, HWND owner) {
   // Started in its own folder, as Explorer starts it; never in ours.
   const std::wstring folder = SplitFolderAndFileName(request.file).folder;
   SHELLEXECUTEINFOW start{};
   start.cbSize = sizeof start;
   // The start is complete when the call returns: the wait that follows
   // answers only sent messages, so a DDE conversation must not be left to
-  // it. Failures are told by the caller, in one box of its own.
+  // it. Failures are told by the window, in one box of its own.
   start.fMask =
       SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (request.keep_process ? SEE_MASK_NOCLOSEPROCESS : 0);
   start.hwnd = owner;
   start.lpFile = request.file.c_str();
   start.lpParameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
   start.lpDirectory = folder.empty() ? nullptr : folder.c_str();
-  start.nShow = window_style;
+  start.nShow = show_command;
   SetLastError(0);
-  if (rt::shell32::ShellExecuteExW(&start)) return {start.hProcess, std::nullopt};
-  return {nullptr, ShellStartError(GetLastError(), reinterpret_cast<intptr_t>(start.hInstApp))};
-}
-
-// No program for the item keeps its own box; any other failure names the
-// item and the reason, whose placeholders name `program`: the file the
-// shell tried to start.
-void ReportShellFailure(const std::wstring& item_text, DWORD error, const std::wstring& program) {
-  if (error == kNoAssociation) {
-    rt::MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
-               texts::kProgramNotFoundTitle);
-    return;
+  StartOutcome outcome;
+  if (rt::shell32::ShellExecuteExW(&start)) {
+    outcome.process.reset(start.hProcess);
+    return outcome;
   }
-  ReportFailedStart(item_text, rt::SystemErrorText(error, program));
+  outcome.error = ShellStartError(GetLastError(), reinterpret_cast<intptr_t>(start.hInstApp));
+  outcome.result = outcome.error == kNoAssociation ? StartResult::kNoAssociatedProgram
+                                                   : StartResult::kNotStarted;
+  return outcome;
 }
 
 // A program, a shortcut or a document, handed to the shell by its real name.
-HANDLE StartFile(const std::wstring& item_text, bool wait, int32_t window_style, HWND owner) {
+StartOutcome StartFile(const std::wstring& item_text, bool wait, int show_command, HWND owner) {
   const std::wstring file = RealName(item_text);
-  const ShellOutcome outcome = AskShell({file, L"", wait}, window_style, owner);
-  if (outcome.error) {
-    ReportShellFailure(item_text, *outcome.error, LookUpProgram(file).value_or(file));
+  StartOutcome outcome = AskShell({file, L"", wait}, show_command, owner);
+  if (outcome.result == StartResult::kNotStarted) {
+    outcome.program = LookUpProgram(file).value_or(file);
   }
-  return outcome.process;
+  return outcome;
 }
 
 std::wstring TempFolder() {
@@ -136,52 +120,40 @@ class ProbeFile {
   std::wstring path_;
 };
 
-// The browser gets the address as its one argument. The browser's probe file
-// cannot be written anywhere: the item is reported and the walk goes on.
-HANDLE StartInBrowser(const std::wstring& address, int32_t window_style, HWND owner) {
+// The browser gets the address as its one argument.
+StartOutcome StartInBrowser(const std::wstring& address, int show_command, HWND owner) {
   std::optional<ProbeFile> probe;
+  StartOutcome outcome;
   try {
     probe.emplace();
   } catch (const rt::Failure& failure) {
-    rt::MsgBox(texts::BrowserProbeNotWritten(address, texts::FailureDescription(failure)),
-               MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
-    return nullptr;
+    outcome.result = StartResult::kProbeNotWritten;
+    outcome.probe_failure = failure;
+    return outcome;
   }
   const std::optional<std::wstring> browser = LookUpProgram(probe->Path());
   if (!browser) {
-    rt::MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
-    return nullptr;
+    outcome.result = StartResult::kNoBrowser;
+    return outcome;
   }
-  const ShellOutcome outcome =
-      AskShell({*browser, QuoteArgument(address), true}, window_style, owner);
-  if (outcome.error) ReportShellFailure(address, *outcome.error, *browser);
-  return outcome.process;
+  outcome = AskShell({*browser, QuoteArgument(address), true}, show_command, owner);
+  if (outcome.result == StartResult::kNotStarted) outcome.program = *browser;
+  return outcome;
 }
 
 }  // namespace
 
-void RunItem(std::wstring item_text, int32_t window_style, HWND owner) {
-  HANDLE process = nullptr;
+StartOutcome StartItem(const std::wstring& item_text, int show_command, HWND owner) {
   switch (ChooseRoute(item_text)) {
     case LaunchRoute::kProgram:
     case LaunchRoute::kShortcut:
-      StartFile(item_text, false, window_style, owner);
-      break;
+      return StartFile(item_text, false, show_command, owner);
     case LaunchRoute::kWeb:
-      process = StartInBrowser(item_text, window_style, owner);
-      break;
+      return StartInBrowser(item_text, show_command, owner);
     case LaunchRoute::kAssociation:
-      process = StartFile(item_text, true, window_style, owner);
       break;
   }
-  rt::WaitAnsweringSentMessages(process);
-  if (process) CloseHandle(process);
-  rt::DoEvents();
-}
-
-void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) {
-  rt::MsgBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
-             texts::kProgramName);
+  return StartFile(item_text, true, show_command, owner);
 }
 
 }  // namespace launch
