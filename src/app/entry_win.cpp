@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "app/clipboard_win.h"
+#include "app/input_box_win.h"
 #include "app/item_menu.h"
+#include "app/message_box_win.h"
+#include "app/texts.h"
 #include "items/new_item.h"
 #include "launch/route.h"
-#include "runtime/app_win.h"
-#include "runtime/clipboard_win.h"
-#include "runtime/message_box_win.h"
 #include "runtime/on_demand_dlls_win.h"
-#include "runtime/short_path_win.h"
-#include "runtime/texts.h"
+#include "runtime/paths.h"
 
 namespace app {
 
@@ -31,28 +31,28 @@ constexpr DWORD kDialogBufferChars = 1024;
 
 // Appends the item unless the list is full or the store could not give it
 // back exactly; then the user is told and nothing is added.
-void Append(rt::ListBox& list, const NewItem& item) {
+void Append(app::ListBox& list, const NewItem& item) {
   switch (item.verdict) {
     case NewItemVerdict::kAdd:
       list.AddItem(item.text);
       break;
     case NewItemVerdict::kListFull:
-      rt::MsgBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::MsgBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
     case NewItemVerdict::kNotStorable:
-      rt::MsgBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::MsgBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
   }
 }
 
 void TellTooLong() {
-  rt::MsgBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+  app::MsgBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
 }
 
 // Every way in takes the same limit: the longest item that every route can
 // start, measured on the text as it comes in (a file by its long name, which
 // is what its start uses).
-void Add(rt::ListBox& list, std::wstring text, bool names_file) {
+void Add(app::ListBox& list, std::wstring text, bool names_file) {
   if (text.size() > launch::kLongestItem) {
     TellTooLong();
     return;
@@ -62,16 +62,16 @@ void Add(rt::ListBox& list, std::wstring text, bool names_file) {
 
 }  // namespace
 
-void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
+void AddFromOpenFileDialog(HWND owner, app::ListBox& list) {
   const std::wstring filter = std::wstring(texts::kFileTypeName) + L'\0' + L"*.*" + L'\0';
-  const std::wstring initial_folder = rt::App::Path();
+  const std::wstring initial_folder = rt::ProgramFolder();
   std::wstring file(kDialogBufferChars, L'\0');
   std::wstring file_title(kDialogBufferChars, L'\0');
 
   OPENFILENAMEW record{};
   record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   record.hwndOwner = owner;
-  record.hInstance = rt::App::hInstance();
+  record.hInstance = GetModuleHandleW(nullptr);
   record.lpstrFilter = filter.c_str();  // the string's own NUL closes the list
   record.lpstrFile = file.data();
   // One less than the buffer holds, so that its last NUL always ends the path.
@@ -89,7 +89,7 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
     if (error == FNERR_BUFFERTOOSMALL) {
       TellTooLong();
     } else if (error != 0) {
-      rt::MsgBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::MsgBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
     }
     return;  // a plain cancel says nothing
   }
@@ -97,14 +97,14 @@ void AddFromOpenFileDialog(HWND owner, rt::ListBox& list) {
   Add(list, std::move(file), true);
 }
 
-void AddTypedAddress(rt::ListBox& list) {
-  std::wstring answer = rt::InputBox(texts::kAddressPrompt, kEntryTitle);
+void AddTypedAddress(app::ListBox& list) {
+  std::wstring answer = app::InputBox(texts::kAddressPrompt, kEntryTitle);
   if (answer.empty()) return;
   Add(list, std::move(answer), false);
 }
 
-void AddFromClipboard(HWND owner, rt::ListBox& list) {
-  const rt::ClipboardItems pasted = rt::ReadClipboard(owner);
+void AddFromClipboard(HWND owner, app::ListBox& list) {
+  const app::ClipboardItems pasted = app::ReadClipboard(owner);
   if (!pasted.files.empty()) {
     AddDroppedFile(list, pasted.files);
     return;
@@ -115,18 +115,18 @@ void AddFromClipboard(HWND owner, rt::ListBox& list) {
   Add(list, std::move(line), false);
 }
 
-void AddDroppedFile(rt::ListBox& list, const std::vector<std::wstring>& files) {
+void AddDroppedFile(app::ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
   Add(list, files.front(), true);
 }
 
-void RemoveCurrentItem(rt::ListBox& list) {
+void RemoveCurrentItem(app::ListBox& list) {
   const int current = list.ListIndex();
   if (current < 0) return;
   list.RemoveItem(current);
 }
 
-void MoveCurrentItem(rt::ListBox& list, int step) {
+void MoveCurrentItem(app::ListBox& list, int step) {
   const int current = list.ListIndex();
   const std::optional<int> place = MovedPlace(current, step, list.ListCount());
   if (place) list.MoveItem(current, *place);

@@ -4,17 +4,19 @@
 #include <windowsx.h>
 
 #include "app/entry_win.h"
+#include "app/events_win.h"
 #include "app/item_menu_win.h"
 #include "app/list_store_win.h"
+#include "app/message_box_win.h"
 #include "app/one_per_folder_win.h"
 #include "app/resource.h"
 #include "app/start_options_win.h"
+#include "app/texts.h"
 #include "launch/start_item_win.h"
-#include "runtime/events_win.h"
-#include "runtime/message_box_win.h"
 #include "runtime/process_win.h"
 #include "runtime/system_error_win.h"
-#include "runtime/texts.h"
+
+namespace app {
 
 namespace {
 
@@ -39,23 +41,23 @@ Form1::~Form1() {
 }
 
 void Form1::Load() {
-  start_options_ = app::StartOptionsOfThisProgram();
+  start_options_ = StartOptionsOfThisProgram();
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
-  app::MarkOpenWindow(hWnd(), open_window_mark_);
-  rt::SetBoxOwner(hWnd());
+  MarkOpenWindow(hWnd(), open_window_mark_);
+  SetBoxOwner(hWnd());
   // Created in keyboard focus order: the list first, so it has the focus.
   Lst.Create(*this, kLstId, {0, 0, 2655, 4110}, *this);
   CAdd.Create(*this, texts::kAddItem, kCAddId, {120, 4320, 1215, 495});
   CDel.Create(*this, texts::kRemoveItem, kCDelId, {1320, 4320, 1215, 495});
   CExe.Create(*this, texts::kRunInOrder, kCExeId, {1320, 4800, 1215, 495});
   CWeb.Create(*this, texts::kAddAddress, kCWebId, {120, 4800, 1215, 495});
-  drop_target_ = rt::FileDropTarget::Register(Lst.hWnd(), hWnd());
+  drop_target_ = FileDropTarget::Register(Lst.hWnd(), hWnd());
 
-  rt::Dispatch([this] { Form_Load(); });
+  Dispatch([this] { Form_Load(); });
   ShowWindow(hWnd(), SW_SHOWNORMAL);
   first_layout_size_.reset();
   SetFocus(Lst.hWnd());
-  if (start_options_.run_ticked_items) app::AskToRunTickedItems(hWnd());
+  if (start_options_.run_ticked_items) AskToRunTickedItems(hWnd());
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -65,7 +67,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_VKEYTOITEM:
       if (LOWORD(wparam) == VK_DELETE) {
-        rt::Dispatch([this] { Lst_DeleteKey(); });
+        Dispatch([this] { Lst_DeleteKey(); });
         return -2;  // the list box does nothing more with it
       }
       // Any other key in the list moves its focus; the list box handles it.
@@ -73,11 +75,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return -1;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wparam) != Lst.hWnd()) break;
-      rt::Dispatch([&] { Lst_ContextMenu(lparam); });
+      Dispatch([&] { Lst_ContextMenu(lparam); });
       return 0;
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wparam);
-      rt::Dispatch([&] { Lst_OLEDragDrop(rt::TakeDroppedFiles(drop)); });
+      Dispatch([&] { Lst_OLEDragDrop(TakeDroppedFiles(drop)); });
       return 0;
     }
     case WM_SHOWWINDOW:
@@ -87,7 +89,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam && !shown_) {
         shown_ = true;
         first_layout_size_ = ClientSizePixels();
-        rt::Dispatch([this] { Form_Resize(); });
+        Dispatch([this] { Form_Resize(); });
       }
       return DefaultHandling(message, wparam, lparam);
     case WM_SIZE: {
@@ -95,13 +97,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const bool laid_out = first_layout_size_ && first_layout_size_->cx == client.cx &&
                             first_layout_size_->cy == client.cy;
       first_layout_size_.reset();
-      if (!laid_out) rt::Dispatch([this] { Form_Resize(); });
+      if (!laid_out) Dispatch([this] { Form_Resize(); });
       return 0;
     }
     case WM_ENABLE:
       if (wparam && run_when_enabled_) {
         run_when_enabled_ = false;
-        app::AskToRunTickedItems(hWnd());
+        AskToRunTickedItems(hWnd());
       }
       return 0;
     case WM_ACTIVATE:
@@ -124,19 +126,19 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       DestroyWindow(hWnd());
       return 0;
     case WM_DESTROY:
-      rt::SetBoxOwner(nullptr);
+      SetBoxOwner(nullptr);
       PostQuitMessage(0);
       return 0;
   }
-  // What a start with /run asks for (app::AskToRunTickedItems). While a box
+  // What a start with /run asks for (AskToRunTickedItems). While a box
   // of ours is up the window is disabled and the run waits for its answer,
   // as a click on the button would have to.
-  if (message == app::RunTickedItemsMessage()) {
+  if (message == RunTickedItemsMessage()) {
     if (!IsWindowEnabled(hWnd())) {
       run_when_enabled_ = true;
       return 0;
     }
-    rt::Dispatch([this] { CExe_Click(); });
+    Dispatch([this] { CExe_Click(); });
     return 0;
   }
   return DefaultHandling(message, wparam, lparam);
@@ -146,23 +148,23 @@ void Form1::OnCommand(int id, int notification) {
   if (id == kLstId) {
     if (notification == LBN_SELCHANGE) {
       Lst.MarkFocusTaken();
-      rt::Dispatch([this] { Lst_Click(); });
+      Dispatch([this] { Lst_Click(); });
     }
     return;
   }
   if (notification != BN_CLICKED) return;
   switch (id) {
     case kCAddId:
-      rt::Dispatch([this] { CAdd_Click(); });
+      Dispatch([this] { CAdd_Click(); });
       break;
     case kCDelId:
-      rt::Dispatch([this] { CDel_Click(); });
+      Dispatch([this] { CDel_Click(); });
       break;
     case kCExeId:
-      rt::Dispatch([this] { CExe_Click(); });
+      Dispatch([this] { CExe_Click(); });
       break;
     case kCWebId:
-      rt::Dispatch([this] { CWeb_Click(); });
+      Dispatch([this] { CWeb_Click(); });
       break;
   }
 }
@@ -171,22 +173,22 @@ void Form1::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   // Before the save: a start from now on waits for this copy to end.
-  app::UnmarkOpenWindow(hWnd(), open_window_mark_);
-  rt::Dispatch([this] { Form_Unload(); });
+  UnmarkOpenWindow(hWnd(), open_window_mark_);
+  Dispatch([this] { Form_Unload(); });
 }
 
 void Form1::Form_Load() {
   PlaceInBand(hWnd(), HWND_TOPMOST);
-  const items::StoreReading reading = app::LoadStoreIntoList(Lst);
+  const items::StoreReading reading = LoadStoreIntoList(Lst);
   // Recorded before the warning shows: a close or the end of the session
   // while it is up saves the list, and that save must keep the file.
-  list_from_unread_store_ = app::ListFromUnreadFile(reading, Lst);
-  app::ReportStoreLoad(reading);
-  app::ReportUnknownArguments(start_options_);
+  list_from_unread_store_ = ListFromUnreadFile(reading, Lst);
+  ReportStoreLoad(reading);
+  ReportUnknownArguments(start_options_);
 }
 
 void Form1::Form_Unload() {
-  app::SaveListToStore(Lst, list_from_unread_store_);
+  SaveListToStore(Lst, list_from_unread_store_);
   PlaceInBand(hWnd(), HWND_NOTOPMOST);
 }
 
@@ -210,23 +212,23 @@ void Form1::Lst_Click() {
   SendMessageA(Lst.hWnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
-void Form1::CAdd_Click() { app::AddFromOpenFileDialog(hWnd(), Lst); }
+void Form1::CAdd_Click() { AddFromOpenFileDialog(hWnd(), Lst); }
 
-void Form1::CDel_Click() { app::RemoveCurrentItem(Lst); }
+void Form1::CDel_Click() { RemoveCurrentItem(Lst); }
 
-void Form1::CWeb_Click() { app::AddTypedAddress(Lst); }
+void Form1::CWeb_Click() { AddTypedAddress(Lst); }
 
 void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
-  app::AddDroppedFile(Lst, files);
+  AddDroppedFile(Lst, files);
 }
 
 void Form1::Lst_DragDrop(int from, int to) { Lst.MoveItem(from, to); }
 
-void Form1::Lst_MoveKey(int step) { app::MoveCurrentItem(Lst, step); }
+void Form1::Lst_MoveKey(int step) { MoveCurrentItem(Lst, step); }
 
-void Form1::Lst_PasteKey() { app::AddFromClipboard(hWnd(), Lst); }
+void Form1::Lst_PasteKey() { AddFromClipboard(hWnd(), Lst); }
 
-void Form1::Lst_DeleteKey() { app::RemoveCurrentItem(Lst); }
+void Form1::Lst_DeleteKey() { RemoveCurrentItem(Lst); }
 
 void Form1::Lst_ContextMenu(LPARAM position) {
   POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
@@ -247,35 +249,35 @@ void Form1::Lst_ContextMenu(LPARAM position) {
     Lst.SetListIndex(index);
   }
   const std::wstring text = Lst.List(index);
-  const std::optional<app::ItemCommand> command =
-      app::ChooseFromItemMenu(hWnd(), screen, app::ItemMenuEntries(index, Lst.ListCount(), text));
+  const std::optional<ItemCommand> command =
+      ChooseFromItemMenu(hWnd(), screen, ItemMenuEntries(index, Lst.ListCount(), text));
   if (!command) return;
   switch (*command) {
-    case app::ItemCommand::kMoveUp:
-      app::MoveCurrentItem(Lst, -1);
+    case ItemCommand::kMoveUp:
+      MoveCurrentItem(Lst, -1);
       break;
-    case app::ItemCommand::kMoveDown:
-      app::MoveCurrentItem(Lst, 1);
+    case ItemCommand::kMoveDown:
+      MoveCurrentItem(Lst, 1);
       break;
-    case app::ItemCommand::kRemove:
-      app::RemoveCurrentItem(Lst);
+    case ItemCommand::kRemove:
+      RemoveCurrentItem(Lst);
       break;
-    case app::ItemCommand::kOpenLocation:
-      app::OpenItemLocation(text);
+    case ItemCommand::kOpenLocation:
+      OpenItemLocation(text);
       break;
   }
 }
 
 void Form1::ItemDragged(int from, int to) {
-  rt::Dispatch([&] { Lst_DragDrop(from, to); });
+  Dispatch([&] { Lst_DragDrop(from, to); });
 }
 
 void Form1::MoveKey(int step) {
-  rt::Dispatch([&] { Lst_MoveKey(step); });
+  Dispatch([&] { Lst_MoveKey(step); });
 }
 
 void Form1::PasteKey() {
-  rt::Dispatch([this] { Lst_PasteKey(); });
+  Dispatch([this] { Lst_PasteKey(); });
 }
 
 void Form1::CExe_Click() { run_in_order_.Run(*this); }
@@ -292,7 +294,7 @@ void Form1::RunItem(const std::wstring& item_text, int show_command) {
   const launch::StartOutcome outcome = launch::StartItem(item_text, show_command, hWnd());
   ReportStart(item_text, outcome);
   rt::WaitAnsweringSentMessages(outcome.process.get());
-  rt::DoEvents();
+  DoEvents();
 }
 
 void Form1::ReportStart(const std::wstring& item_text, const launch::StartOutcome& outcome) {
@@ -300,16 +302,16 @@ void Form1::ReportStart(const std::wstring& item_text, const launch::StartOutcom
     case launch::StartResult::kStarted:
       return;
     case launch::StartResult::kNoAssociatedProgram:
-      rt::MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
-                 texts::kProgramNotFoundTitle);
+      MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
+                  texts::kProgramNotFoundTitle);
       return;
     case launch::StartResult::kNoBrowser:
-      rt::MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
       return;
     case launch::StartResult::kProbeNotWritten:
-      rt::MsgBox(texts::BrowserProbeNotWritten(item_text,
-                                               texts::FailureDescription(*outcome.probe_failure)),
-                 MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      MsgBox(texts::BrowserProbeNotWritten(item_text,
+                                                texts::FailureDescription(*outcome.probe_failure)),
+                  MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
       return;
     case launch::StartResult::kNotStarted:
       // The system's words name the file the shell tried where they hold a
@@ -326,8 +328,8 @@ void Form1::ReportFailedStart(const std::wstring& item_text, const rt::Failure& 
 }
 
 void Form1::ReportNotStarted(const std::wstring& item_text, const std::wstring& reason) {
-  rt::MsgBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
-             texts::kProgramName);
+  MsgBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
+              texts::kProgramName);
 }
 
 // The caption carries the count as well: the button of a minimised window
@@ -343,3 +345,5 @@ void Form1::ClearProgress() {
   // Nothing to clear on a window already closed.
   if (hWnd()) SetWindowTextW(hWnd(), texts::kProgramName);
 }
+
+}  // namespace app

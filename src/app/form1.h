@@ -8,21 +8,23 @@
 #include <utility>
 #include <vector>
 
+#include "app/drop_target_win.h"
 #include "app/layout.h"
+#include "app/list_box_win.h"
 #include "app/list_store_win.h"
+#include "app/push_button_win.h"
 #include "app/start_options.h"
+#include "app/taskbar_progress_win.h"
+#include "app/window_win.h"
 #include "launch/run_in_order.h"
 #include "launch/start_item_win.h"
-#include "runtime/command_button_win.h"
-#include "runtime/drop_target_win.h"
-#include "runtime/form_win.h"
-#include "runtime/list_box_win.h"
-#include "runtime/taskbar_progress_win.h"
 
-class Form1 final : public rt::Form,
+namespace app {
+
+class Form1 final : public Form,
                     private launch::LauncherWindow,
                     private LayoutForm,
-                    private rt::ListBox::Events {
+                    private ListBox::Events {
  public:
   // `open_window_mark` marks the window as its folder's open window.
   explicit Form1(std::wstring open_window_mark) : open_window_mark_(std::move(open_window_mark)) {}
@@ -69,7 +71,7 @@ class Form1 final : public rt::Form,
   void ShowProgress(int started, int total) override;
   void ClearProgress() override;
 
-  // rt::ListBox::Events
+  // ListBox::Events
   void ItemDragged(int from, int to) override;
   void MoveKey(int step) override;
   void PasteKey() override;
@@ -84,25 +86,25 @@ class Form1 final : public rt::Form,
   LayoutControl& WebButton() override { return cweb_layout_; }
   LayoutControl& RunButton() override { return cexe_layout_; }
 
-  rt::ListBox Lst;
-  rt::CommandButton CAdd;
-  rt::CommandButton CDel;
-  rt::CommandButton CExe;
-  rt::CommandButton CWeb;
-  LayoutControlOf<rt::ListBox> lst_layout_{Lst};
-  LayoutControlOf<rt::CommandButton> cadd_layout_{CAdd};
-  LayoutControlOf<rt::CommandButton> cdel_layout_{CDel};
-  LayoutControlOf<rt::CommandButton> cexe_layout_{CExe};
-  LayoutControlOf<rt::CommandButton> cweb_layout_{CWeb};
-  rt::FileDropTarget* drop_target_ = nullptr;
+  ListBox Lst;
+  CommandButton CAdd;
+  CommandButton CDel;
+  CommandButton CExe;
+  CommandButton CWeb;
+  LayoutControlOf<ListBox> lst_layout_{Lst};
+  LayoutControlOf<CommandButton> cadd_layout_{CAdd};
+  LayoutControlOf<CommandButton> cdel_layout_{CDel};
+  LayoutControlOf<CommandButton> cexe_layout_{CExe};
+  LayoutControlOf<CommandButton> cweb_layout_{CWeb};
+  FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
   std::wstring open_window_mark_;
   // Set when the load could not read the store whole: the list as loaded.
   std::optional<std::string> list_from_unread_store_;
   // While a walk runs.
-  std::optional<rt::TaskbarProgress> taskbar_progress_;
-  app::StartOptions start_options_;
+  std::optional<TaskbarProgress> taskbar_progress_;
+  StartOptions start_options_;
   // A run was asked for while a box was up.
   bool run_when_enabled_ = false;
   bool unloaded_ = false;
@@ -111,3 +113,5 @@ class Form1 final : public rt::Form,
   // just before it appeared.
   std::optional<SIZE> first_layout_size_;
 };
+
+}  // namespace app

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <limits>
 
+#include "app/scale.h"
 #include "runtime/failure.h"
-#include "runtime/scale.h"
+
+namespace app {
 
 namespace {
 
@@ -35,9 +37,9 @@ double RowTop(LayoutForm& form, ButtonRow row) {
 }
 
 void PlaceButton(LayoutForm& form, LayoutControl& button, int column, ButtonRow row) {
-  RunStep([&] { button.SetLeft(rt::RoundToSingle(form.ScaleWidth() / 2.0 * column)); });
-  RunStep([&] { button.SetTop(rt::RoundToSingle(RowTop(form, row))); });
-  RunStep([&] { button.SetWidth(rt::RoundToSingle(form.ScaleWidth() / 2.0)); });
+  RunStep([&] { button.SetLeft(RoundToSingle(form.ScaleWidth() / 2.0 * column)); });
+  RunStep([&] { button.SetTop(RoundToSingle(RowTop(form, row))); });
+  RunStep([&] { button.SetWidth(RoundToSingle(form.ScaleWidth() / 2.0)); });
 }
 
 }  // namespace
@@ -49,23 +51,25 @@ void LayOutControls(LayoutForm& form) {
   LayoutControl& list = form.List();
   RunStep([&] {
     const double button_height = form.AddButton().Height();
-    list.SetHeight(rt::RoundToSingle(form.ScaleHeight() - 2 * button_height));
+    list.SetHeight(RoundToSingle(form.ScaleHeight() - 2 * button_height));
   });
-  RunStep([&] { list.SetWidth(rt::RoundToSingle(form.ScaleWidth())); });
+  RunStep([&] { list.SetWidth(RoundToSingle(form.ScaleWidth())); });
   PlaceButton(form, form.AddButton(), kLeftColumn, kFirstRow);
   PlaceButton(form, form.RemoveButton(), kRightColumn, kFirstRow);
   PlaceButton(form, form.WebButton(), kLeftColumn, kSecondRow);
   PlaceButton(form, form.RunButton(), kRightColumn, kSecondRow);
   RunStep([&] {
     const double button_height = form.AddButton().Height();
-    form.SetScaleHeight(rt::RoundToSingle(2 * button_height + list.Height()));
+    form.SetScaleHeight(RoundToSingle(2 * button_height + list.Height()));
   });
 }
 
 int32_t HorizontalExtent(float text_width) {
-  const double base = text_width > 0 ? rt::RoundHalfToEven(text_width) : 0;
+  const double base = text_width > 0 ? RoundHalfToEven(text_width) : 0;
   // A base beyond the 32-bit range overflows as well as the sum does.
   if (base + kExtentMargin > std::numeric_limits<int32_t>::max())
     throw rt::Failure(rt::FailureKind::kOverflow);
   return static_cast<int32_t>(base) + kExtentMargin;
 }
+
+}  // namespace app

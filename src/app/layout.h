@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace app {
+
 // What the layout moves and sizes in a control, in the window's scale units.
 class LayoutControl {
  public:
@@ -63,3 +65,5 @@ void LayOutControls(LayoutForm& form);
 // nearest whole number (a half to the even neighbour; 0 for a width of 0 or
 // less) plus a margin of 10. Throws kOverflow past the 32-bit range.
 int32_t HorizontalExtent(float text_width);
+
+}  // namespace app

@@ -6,9 +6,10 @@
 #include <cmath>
 #include <string>
 
+#include "app/scale.h"
 #include "runtime/failure.h"
-#include "runtime/scale.h"
 
+namespace app {
 namespace {
 
 constexpr int kButtonHeight = 495;
@@ -74,7 +75,7 @@ class TwipsForm final : public LayoutForm {
 
   float client_width;
   int client_height;
-  rt::VerticalScale vertical;  // twips per unit
+  VerticalScale vertical;  // twips per unit
   std::string log, failing;
   Control lst{*this, "Lst", 4110, kListRowHeight}, add{*this, "CAdd", kButtonHeight},
       del{*this, "CDel", kButtonHeight}, web{*this, "CWeb", kButtonHeight},
@@ -188,3 +189,4 @@ TEST(HorizontalExtentTest, OverflowsPastThe32BitRange) {
 }
 
 }  // namespace
+}  // namespace app

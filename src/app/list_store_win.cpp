@@ -2,11 +2,10 @@
 
 #include <string>
 
+#include "app/message_box_win.h"
+#include "app/texts.h"
 #include "items/store.h"
-#include "runtime/app_win.h"
-#include "runtime/message_box_win.h"
-#include "runtime/program_folder.h"
-#include "runtime/texts.h"
+#include "runtime/paths.h"
 
 namespace app {
 
@@ -19,7 +18,7 @@ using items::StoreReading;
 // list is quick only with drawing off and room made first.
 class ListFiller final : public items::StoredItemSink {
  public:
-  explicit ListFiller(rt::ListBox& list) : list_(list), next_index_(list.ListCount()) {
+  explicit ListFiller(app::ListBox& list) : list_(list), next_index_(list.ListCount()) {
     list_.SetRedraw(false);
   }
   ~ListFiller() { list_.SetRedraw(true); }
@@ -37,7 +36,7 @@ class ListFiller final : public items::StoredItemSink {
   }
 
  private:
-  rt::ListBox& list_;
+  app::ListBox& list_;
   int next_index_;
 };
 
@@ -58,7 +57,7 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
 
 // The store file's bytes for the list, straight from the list: a long list
 // is never held a second time as items.
-std::string StoreBytesOf(const rt::ListBox& list) {
+std::string StoreBytesOf(const app::ListBox& list) {
   std::string bytes;
   const int count = list.ListCount();
   for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
@@ -67,19 +66,19 @@ std::string StoreBytesOf(const rt::ListBox& list) {
 
 }  // namespace
 
-StoreReading LoadStoreIntoList(rt::ListBox& list) {
+StoreReading LoadStoreIntoList(app::ListBox& list) {
   ListFiller filler(list);
-  return items::ReadItemStore(rt::App::Path(), filler);
+  return items::ReadItemStore(rt::ProgramFolder(), filler);
 }
 
 std::optional<std::string> ListFromUnreadFile(const StoreReading& reading,
-                                              const rt::ListBox& list) {
+                                              const app::ListBox& list) {
   if (!reading.stopped_at_line) return std::nullopt;
   return StoreBytesOf(list);
 }
 
 void ReportStoreLoad(const StoreReading& reading) {
-  const std::wstring store = rt::InProgramFolder(rt::App::Path(), items::kStoreFileName);
+  const std::wstring store = rt::PathInFolder(rt::ProgramFolder(), items::kStoreFileName);
   const std::wstring where_and_why =
       reading.stopped_at_line ? WhereAndWhyItStopped(reading) : std::wstring();
   std::wstring text;
@@ -92,16 +91,16 @@ void ReportStoreLoad(const StoreReading& reading) {
     if (!text.empty()) text += L"\n\n";
     text += texts::EarlierBackups(reading.earlier_backups);
   }
-  if (!text.empty()) rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  if (!text.empty()) app::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
-void SaveListToStore(const rt::ListBox& list,
+void SaveListToStore(const app::ListBox& list,
                      const std::optional<std::string>& list_from_unread_file) {
   const std::optional<items::SaveFailure> failure =
-      items::SaveStoreBytes(rt::App::Path(), StoreBytesOf(list), list_from_unread_file);
+      items::SaveStoreBytes(rt::ProgramFolder(), StoreBytesOf(list), list_from_unread_file);
   if (failure) {
-    rt::MsgBox(texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
-               MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+    app::MsgBox(texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
+                MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

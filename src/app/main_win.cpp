@@ -5,11 +5,11 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/events_win.h"
 #include "app/form1.h"
 #include "app/one_per_folder_win.h"
 #include "app/start_options_win.h"
-#include "runtime/events_win.h"
-#include "runtime/system_library_win.h"
+#include "runtime/on_demand_dlls_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   rt::LoadDllsFromSystemFolderOnly();
@@ -29,9 +29,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   int exit_code = 0;
   {
-    Form1 form(folder.Name());
+    app::Form1 form(folder.Name());
     form.Load();
-    exit_code = rt::RunMessageLoop();
+    exit_code = app::RunMessageLoop();
   }
   OleUninitialize();
   return exit_code;

@@ -2,7 +2,7 @@
 
 #include "app/one_per_folder.h"
 #include "app/start_options_win.h"
-#include "runtime/app_win.h"
+#include "runtime/paths.h"
 
 namespace app {
 
@@ -11,7 +11,7 @@ namespace {
 // The folder's identity from the file system, the same by every path to it;
 // by its path where the folder cannot be opened.
 std::wstring ClaimNameOfProgramFolder() {
-  const std::wstring folder = rt::App::Path();
+  const std::wstring folder = rt::ProgramFolder();
   const HANDLE handle = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);

@@ -9,7 +9,7 @@
 #include "runtime/ansi.h"
 #include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/program_folder.h"
+#include "runtime/paths.h"
 #include "runtime/utf16.h"
 
 namespace items {
@@ -114,18 +114,18 @@ std::vector<rt::FoundFile> Leftovers(const std::wstring& program_folder) {
 // its path in `leftover_temp`.
 std::string ReadStoreOrLeftover(const std::wstring& program_folder, std::wstring& leftover_temp) {
   try {
-    return rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
+    return rt::ReadFileBytes(rt::PathInFolder(program_folder, kStoreFileName));
   } catch (const rt::Failure& failure) {
     if (!IsMissing(failure)) throw;
   }
   const std::vector<rt::FoundFile> leftovers = Leftovers(program_folder);
   if (leftovers.empty()) throw rt::Failure(rt::FailureKind::kFileNotFound);
-  leftover_temp = rt::InProgramFolder(program_folder, leftovers.front().name);
+  leftover_temp = rt::PathInFolder(program_folder, leftovers.front().name);
   return rt::ReadFileBytes(leftover_temp);
 }
 
 std::wstring BackupPath(const std::wstring& program_folder, int number) {
-  return rt::InProgramFolder(program_folder, BackupFileName(number));
+  return rt::PathInFolder(program_folder, BackupFileName(number));
 }
 
 // The first backup name not taken; the last one when all are.
@@ -139,7 +139,7 @@ std::vector<std::wstring> EarlierBackups(const std::wstring& program_folder) {
   std::vector<std::wstring> backups;
   for (const rt::FoundFile& file : rt::FilesNamedFrom(program_folder, kStoreFileName)) {
     if (IsBackupFileName(file.name)) {
-      backups.push_back(rt::InProgramFolder(program_folder, file.name));
+      backups.push_back(rt::PathInFolder(program_folder, file.name));
     }
   }
   std::sort(backups.begin(), backups.end());
@@ -198,15 +198,15 @@ std::optional<SaveFailure> SaveStoreBytes(const std::wstring& program_folder,
                                           std::string_view bytes,
                                           const std::optional<std::string>& list_from_unread_file) {
   if (list_from_unread_file == bytes) return std::nullopt;
-  const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
+  const std::wstring path = rt::PathInFolder(program_folder, kStoreFileName);
   const std::wstring temp_path =
-      rt::InProgramFolder(program_folder, SaveTempFileName(rt::ThisProcessId()));
+      rt::PathInFolder(program_folder, SaveTempFileName(rt::ThisProcessId()));
   const bool had_store = rt::FileExists(path);
   bool written = false;
   try {
     if (!had_store) {
       for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
-        const std::wstring leftover_path = rt::InProgramFolder(program_folder, leftover.name);
+        const std::wstring leftover_path = rt::PathInFolder(program_folder, leftover.name);
         KeepAsNewBackup(program_folder, [&](const std::wstring& backup) {
           rt::RenameToNewName(leftover_path, backup);
         });
@@ -224,7 +224,7 @@ std::optional<SaveFailure> SaveStoreBytes(const std::wstring& program_folder,
     return SaveFailure{path, failure};
   }
   for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
-    RemoveQuietly(rt::InProgramFolder(program_folder, leftover.name));
+    RemoveQuietly(rt::PathInFolder(program_folder, leftover.name));
   }
   return std::nullopt;
 }

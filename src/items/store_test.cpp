@@ -8,7 +8,7 @@
 #include <new>
 
 #include "runtime/failure.h"
-#include "runtime/program_folder.h"
+#include "runtime/paths.h"
 #include "support/stored_items.h"
 #include "support/temp_folder.h"
 
@@ -39,8 +39,8 @@ std::string ManyRecords(int count) {
 }
 
 TEST(StorePath, JoinsTheProgramFolderWithExactlyOneBackslash) {
-  EXPECT_EQ(rt::InProgramFolder(L"C:\\Tools", kStoreFileName), L"C:\\Tools\\exefiles.dat");
-  EXPECT_EQ(rt::InProgramFolder(L"D:\\", kStoreFileName), L"D:\\exefiles.dat");
+  EXPECT_EQ(rt::PathInFolder(L"C:\\Tools", kStoreFileName), L"C:\\Tools\\exefiles.dat");
+  EXPECT_EQ(rt::PathInFolder(L"D:\\", kStoreFileName), L"D:\\exefiles.dat");
 }
 
 TEST(StoreFormat, OneQuotedRecordLinePerItemInListOrder) {
@@ -290,7 +290,7 @@ TEST_F(StoreFileTest, StoreThatCannotBeReadAtAllStopsAtLineOneSayingWhy) {
   EXPECT_EQ(reading.stopped_at_line, 1);
   EXPECT_EQ(reading.cause, StopCause::kNotOpened);
   ASSERT_TRUE(reading.failure);
-  EXPECT_EQ(reading.failure->subject, rt::InProgramFolder(folder_.Path(), kStoreFileName));
+  EXPECT_EQ(reading.failure->subject, rt::PathInFolder(folder_.Path(), kStoreFileName));
   EXPECT_EQ(reading.failure->system_reason, L"Is a directory");
   EXPECT_EQ(sink.expect_calls, 0);
 }
@@ -411,7 +411,7 @@ TEST_F(StoreFileTest, SaveThatCannotKeepABackupLeavesEveryFileAsItWasAndSaysWhy)
   const std::optional<SaveFailure> failure =
       FailingSave(folder_.Path(), {{L"new", true}}, kListAsLoaded);
   ASSERT_TRUE(failure) << "the save succeeded";
-  EXPECT_EQ(failure->store, rt::InProgramFolder(folder_.Path(), kStoreFileName));
+  EXPECT_EQ(failure->store, rt::PathInFolder(folder_.Path(), kStoreFileName));
   EXPECT_EQ(failure->why.kind, rt::FailureKind::kFileExists);
   EXPECT_EQ(failure->why.system_reason, L"File exists");
   EXPECT_EQ(folder_.Read("exefiles.dat"), old_bytes);
@@ -436,7 +436,7 @@ TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
   const std::wstring missing = folder_.Path() + L"/missing";
   const std::optional<SaveFailure> failure = FailingSave(missing, {{L"a", true}});
   ASSERT_TRUE(failure) << "the save succeeded";
-  EXPECT_EQ(failure->store, rt::InProgramFolder(missing, kStoreFileName));
+  EXPECT_EQ(failure->store, rt::PathInFolder(missing, kStoreFileName));
   EXPECT_NE(failure->why.system_code, 0u);
   EXPECT_NE(failure->why.system_reason, L"");
   EXPECT_FALSE(std::filesystem::exists(folder_.Native("missing")));

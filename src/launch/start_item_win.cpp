@@ -8,11 +8,9 @@
 #include "launch/route.h"
 #include "launch/route_lookups.h"
 #include "launch/run_in_order.h"
-#include "runtime/app_win.h"
 #include "runtime/file_io.h"
 #include "runtime/on_demand_dlls_win.h"
-#include "runtime/program_folder.h"
-#include "runtime/short_path_win.h"
+#include "runtime/paths.h"
 
 namespace launch {
 
@@ -85,12 +83,6 @@ StartOutcome StartFile(const std::wstring& item_text, bool wait, int show_comman
   return outcome;
 }
 
-std::wstring TempFolder() {
-  wchar_t folder[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, folder);
-  return folder;
-}
-
 // The probe file, written beside the program or, where the program's folder
 // cannot be written, in the user's temporary folder; deleted however the
 // route ends, a failed write included. Throws the last place's failure
@@ -98,9 +90,9 @@ std::wstring TempFolder() {
 class ProbeFile {
  public:
   ProbeFile() {
-    const std::wstring folders[] = {rt::App::Path(), TempFolder()};
+    const std::wstring folders[] = {rt::ProgramFolder(), rt::TempFolder()};
     for (size_t i = 0; i < std::size(folders); ++i) {
-      path_ = rt::InProgramFolder(folders[i], kProbeFileName);
+      path_ = rt::PathInFolder(folders[i], kProbeFileName);
       try {
         rt::WriteWholeFile(path_, kProbeLine);
         return;

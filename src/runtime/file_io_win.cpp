@@ -4,7 +4,7 @@
 
 #include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/program_folder.h"
+#include "runtime/paths.h"
 #include "runtime/system_error_win.h"
 
 namespace rt {
@@ -159,7 +159,7 @@ void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
 std::vector<FoundFile> FilesNamedFrom(const std::wstring& folder, std::wstring_view prefix) {
   std::vector<FoundFile> found;
   WIN32_FIND_DATAW entry;
-  const std::wstring pattern = InProgramFolder(folder, std::wstring(prefix) + L"*");
+  const std::wstring pattern = PathInFolder(folder, std::wstring(prefix) + L"*");
   const HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return found;
   do {

@@ -1,6 +1,6 @@
 // The native (Linux) stand-in for the Windows file layer, for the unit
 // tests. The program joins folders and file names with "\" (see
-// InProgramFolder); here every "\" becomes "/", so the paths the program
+// PathInFolder); here every "\" becomes "/", so the paths the program
 // builds open the same files on Linux. Paths are UTF-8 (see ansi_posix.cpp).
 #include <dirent.h>
 #include <errno.h>

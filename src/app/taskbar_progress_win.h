@@ -6,7 +6,7 @@
 // After windows.h, which it needs.
 #include <shobjidl.h>
 
-namespace rt {
+namespace app {
 
 class TaskbarProgress {
  public:
@@ -24,4 +24,4 @@ class TaskbarProgress {
   ITaskbarList3* taskbar_ = nullptr;
 };
 
-}  // namespace rt
+}  // namespace app

@@ -1,6 +1,6 @@
-#include "runtime/taskbar_progress_win.h"
+#include "app/taskbar_progress_win.h"
 
-namespace rt {
+namespace app {
 
 TaskbarProgress::TaskbarProgress(HWND window) : window_(window) {
   void* taskbar = nullptr;
@@ -26,4 +26,4 @@ void TaskbarProgress::Show(int done, int total) {
   taskbar_->SetProgressValue(window_, static_cast<ULONGLONG>(done), static_cast<ULONGLONG>(total));
 }
 
-}  // namespace rt
+}  // namespace app

@@ -1,11 +1,11 @@
-#include "runtime/clipboard_win.h"
+#include "app/clipboard_win.h"
 
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include "runtime/drop_target_win.h"
+#include "app/drop_target_win.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -52,4 +52,4 @@ ClipboardItems ReadClipboard(HWND owner) {
   return items;
 }
 
-}  // namespace rt
+}  // namespace app

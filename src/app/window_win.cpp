@@ -1,8 +1,8 @@
-#include "runtime/form_win.h"
+#include "app/window_win.h"
 
 #include <string>
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -127,4 +127,4 @@ float Form::TextWidth(std::wstring_view text) const {
   return static_cast<float>(extent.cx);
 }
 
-}  // namespace rt
+}  // namespace app

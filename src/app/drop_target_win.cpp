@@ -1,11 +1,11 @@
-#include "runtime/drop_target_win.h"
+#include "app/drop_target_win.h"
 
 #include <cstring>
 #include <utility>
 
 #include "runtime/on_demand_dlls_win.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -98,10 +98,10 @@ HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
 
 std::vector<std::wstring> DroppedFiles(HDROP files) {
   std::vector<std::wstring> paths;
-  const UINT count = shell32::DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = rt::shell32::DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    std::wstring path(shell32::DragQueryFileW(files, i, nullptr, 0) + 1, L'\0');
-    path.resize(shell32::DragQueryFileW(files, i, path.data(), static_cast<UINT>(path.size())));
+    std::wstring path(rt::shell32::DragQueryFileW(files, i, nullptr, 0) + 1, L'\0');
+    path.resize(rt::shell32::DragQueryFileW(files, i, path.data(), static_cast<UINT>(path.size())));
     paths.push_back(std::move(path));
   }
   return paths;
@@ -115,4 +115,4 @@ std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
   return DroppedFiles(drop);
 }
 
-}  // namespace rt
+}  // namespace app

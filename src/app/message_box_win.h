@@ -1,4 +1,4 @@
-// Modal message and input boxes, owned by the program's main window.
+// Modal message boxes, owned by the program's main window.
 #pragma once
 
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace app {
 
 // The window that owns the boxes; the main window sets itself here when it
 // is created and clears it when it is destroyed.
@@ -16,8 +16,4 @@ HWND BoxOwner();
 // A modal message box; returns the button pressed.
 int MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title);
 
-// A modal dialog with the prompt, an edit box, OK and Cancel. Returns the
-// typed text, or "" when cancelled.
-std::wstring InputBox(std::wstring_view prompt, std::wstring_view title);
-
-}  // namespace rt
+}  // namespace app

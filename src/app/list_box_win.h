@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/control_win.h"
-#include "runtime/events_win.h"
+#include "app/control_win.h"
+#include "app/events_win.h"
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 
 class ListBox : public Control, private InputFilter {
  public:
@@ -106,7 +106,7 @@ class ListBox : public Control, private InputFilter {
   std::optional<int> NearestItem(POINT point) const;
   // Moves the focus rectangle alone: what is current stays as it was.
   void ShowFocusAt(int index);
-  void CheckIndex(int index, FailureKind kind) const;
+  void CheckIndex(int index, rt::FailureKind kind) const;
 
   Events* events_ = nullptr;
   // The items' ids in list order.
@@ -116,4 +116,4 @@ class ListBox : public Control, private InputFilter {
   ItemId next_id_ = 1;
 };
 
-}  // namespace rt
+}  // namespace app

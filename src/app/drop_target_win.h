@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace rt {
+namespace app {
 
 // Accepts data that holds files (CF_HDROP); data without files is refused:
 // the cursor shows no-drop. A drop posts a copy of the files to the notified
@@ -49,4 +49,4 @@ std::vector<std::wstring> DroppedFiles(HDROP files);
 // reading it fails.
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop);
 
-}  // namespace rt
+}  // namespace app

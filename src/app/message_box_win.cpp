@@ -1,6 +1,6 @@
-#include "runtime/message_box_win.h"
+#include "app/message_box_win.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 HWND g_box_owner = nullptr;
@@ -16,4 +16,4 @@ int MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title) {
   return MessageBoxW(g_box_owner, prompt_text.c_str(), title_text.c_str(), flags);
 }
 
-}  // namespace rt
+}  // namespace app

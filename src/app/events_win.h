@@ -9,10 +9,10 @@
 
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 
 // Shows a failure that no handler took.
-void ReportUnforeseenFailure(const Failure& failure);
+void ReportUnforeseenFailure(const rt::Failure& failure);
 
 // Runs one event handler. A failure that escapes it ends that handler only;
 // it is shown and the program goes on.
@@ -20,10 +20,10 @@ template <typename Handler>
 void Dispatch(Handler&& handler) {
   try {
     std::forward<Handler>(handler)();
-  } catch (const Failure& failure) {
+  } catch (const rt::Failure& failure) {
     ReportUnforeseenFailure(failure);
   } catch (const std::bad_alloc&) {
-    ReportUnforeseenFailure(Failure(FailureKind::kOutOfMemory));
+    ReportUnforeseenFailure(rt::Failure(rt::FailureKind::kOutOfMemory));
   }
 }
 
@@ -50,4 +50,4 @@ void DoEvents();
 // Delivers events until the program's last window is gone.
 int RunMessageLoop();
 
-}  // namespace rt
+}  // namespace app

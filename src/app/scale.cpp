@@ -1,4 +1,4 @@
-#include "runtime/scale.h"
+#include "app/scale.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -20,7 +20,7 @@ int NearestPixel(double pixels) {
   // Written so that a NaN fails the test as well.
   if (!(nearest >= std::numeric_limits<int32_t>::min() &&
         nearest <= std::numeric_limits<int32_t>::max())) {
-    throw Failure(FailureKind::kBadValue);
+    throw rt::Failure(rt::FailureKind::kBadValue);
   }
   return static_cast<int>(nearest);
 }
@@ -37,7 +37,7 @@ double RoundHalfToEven(double value) {
 
 float RoundToSingle(double value) {
   const float single = static_cast<float>(value);
-  if (!std::isfinite(single)) throw Failure(FailureKind::kOverflow);
+  if (!std::isfinite(single)) throw rt::Failure(rt::FailureKind::kOverflow);
   return single;
 }
 
@@ -52,8 +52,8 @@ float VerticalScale::ToUnits(int pixels) const { return RoundToSingle(pixels / p
 int VerticalScale::ToPixels(float units) const { return NearestPixel(units * pixels_per_unit_); }
 
 void VerticalScale::Redefine(int client_pixels, float units) {
-  if (!(std::isfinite(units) && units > 0)) throw Failure(FailureKind::kBadValue);
+  if (!(std::isfinite(units) && units > 0)) throw rt::Failure(rt::FailureKind::kBadValue);
   pixels_per_unit_ = client_pixels / static_cast<double>(units);
 }
 
-}  // namespace rt
+}  // namespace app

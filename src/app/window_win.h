@@ -7,9 +7,9 @@
 
 #include <string_view>
 
-#include "runtime/scale.h"
+#include "app/scale.h"
 
-namespace rt {
+namespace app {
 
 class Form {
  public:
@@ -35,7 +35,7 @@ class Form {
   float TextWidth(std::wstring_view text) const;
 
   // Conversions used by the controls' properties.
-  int TwipsToPixels(int twips) const { return rt::TwipsToPixels(twips, dpi_); }
+  int TwipsToPixels(int twips) const { return app::TwipsToPixels(twips, dpi_); }
   const VerticalScale& Vertical() const { return vertical_; }
 
  protected:
@@ -59,4 +59,4 @@ class Form {
   VerticalScale vertical_;
 };
 
-}  // namespace rt
+}  // namespace app

@@ -1,11 +1,11 @@
-#include "runtime/events_win.h"
+#include "app/events_win.h"
 
 #include <string>
 
-#include "runtime/message_box_win.h"
-#include "runtime/texts.h"
+#include "app/message_box_win.h"
+#include "app/texts.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -40,7 +40,7 @@ void SetInputFilter(HWND window, InputFilter* filter) {
   }
 }
 
-void ReportUnforeseenFailure(const Failure& failure) {
+void ReportUnforeseenFailure(const rt::Failure& failure) {
   MsgBox(texts::UnforeseenFailure(failure), MB_OK | MB_ICONERROR, texts::kProgramName);
 }
 
@@ -62,4 +62,4 @@ int RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-}  // namespace rt
+}  // namespace app

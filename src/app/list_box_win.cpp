@@ -1,4 +1,4 @@
-#include "runtime/list_box_win.h"
+#include "app/list_box_win.h"
 
 // After windows.h, which it needs.
 #include <windowsx.h>
@@ -8,7 +8,7 @@
 
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -42,13 +42,13 @@ void ListBox::AddItem(const std::wstring& text) {
       SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (index == LB_ERR || index == LB_ERRSPACE) {
     ids_.pop_back();
-    throw Failure(FailureKind::kOutOfMemory);
+    throw rt::Failure(rt::FailureKind::kOutOfMemory);
   }
   ++next_id_;
 }
 
 void ListBox::RemoveItem(int index) {
-  CheckIndex(index, FailureKind::kBadArgument);
+  CheckIndex(index, rt::FailureKind::kBadArgument);
   DropPress();
   SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   ids_.erase(ids_.begin() + index);
@@ -56,8 +56,8 @@ void ListBox::RemoveItem(int index) {
 }
 
 void ListBox::MoveItem(int from, int to) {
-  CheckIndex(from, FailureKind::kBadArgument);
-  CheckIndex(to, FailureKind::kBadArgument);
+  CheckIndex(from, rt::FailureKind::kBadArgument);
+  CheckIndex(to, rt::FailureKind::kBadArgument);
   DropPress();
   if (from != to) {
     const std::wstring text = List(from);
@@ -70,7 +70,7 @@ void ListBox::MoveItem(int from, int to) {
                                           reinterpret_cast<LPARAM>(text.c_str()));
     if (inserted == LB_ERR || inserted == LB_ERRSPACE) {
       SetRedraw(true);
-      throw Failure(FailureKind::kOutOfMemory);
+      throw rt::Failure(rt::FailureKind::kOutOfMemory);
     }
     SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(to > from ? from : from + 1), 0);
     SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, to);
@@ -92,7 +92,7 @@ void ListBox::ShowFocusAt(int index) {
 // own LB_ERR for an index that names no item spares asking for the count.
 std::wstring ListBox::List(int index) const {
   const LRESULT length = SendMessageW(hWnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR) throw Failure(FailureKind::kNoSuchItem);
+  if (length == LB_ERR) throw rt::Failure(rt::FailureKind::kNoSuchItem);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   const LRESULT copied = SendMessageW(hWnd(), LB_GETTEXT, static_cast<WPARAM>(index),
                                       reinterpret_cast<LPARAM>(text.data()));
@@ -108,19 +108,19 @@ int ListBox::ListIndex() const {
 }
 
 void ListBox::SetListIndex(int index) {
-  CheckIndex(index, FailureKind::kBadValue);
+  CheckIndex(index, rt::FailureKind::kBadValue);
   ShowFocusAt(index);
   focus_taken_ = true;
 }
 
 bool ListBox::Selected(int index) const {
   const LRESULT selected = SendMessageW(hWnd(), LB_GETSEL, static_cast<WPARAM>(index), 0);
-  if (selected == LB_ERR) throw Failure(FailureKind::kNoSuchItem);
+  if (selected == LB_ERR) throw rt::Failure(rt::FailureKind::kNoSuchItem);
   return selected > 0;
 }
 
 void ListBox::SetSelected(int index, bool selected) {
-  CheckIndex(index, FailureKind::kNoSuchItem);
+  CheckIndex(index, rt::FailureKind::kNoSuchItem);
   SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, index);
 }
 
@@ -163,8 +163,8 @@ void ListBox::SetRedraw(bool redraw) {
   if (redraw) InvalidateRect(hWnd(), nullptr, TRUE);
 }
 
-void ListBox::CheckIndex(int index, FailureKind kind) const {
-  if (index < 0 || index >= ListCount()) throw Failure(kind);
+void ListBox::CheckIndex(int index, rt::FailureKind kind) const {
+  if (index < 0 || index >= ListCount()) throw rt::Failure(kind);
 }
 
 bool ListBox::Filter(const MSG& message) {
@@ -254,4 +254,4 @@ std::optional<int> ListBox::NearestItem(POINT point) const {
   return static_cast<int>(LOWORD(hit));
 }
 
-}  // namespace rt
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "runtime/scale.h"
+#include "app/scale.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,15 @@
 
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 namespace {
 
 // The kind of failure the action threw, or nothing.
 template <typename Action>
-std::optional<FailureKind> FailureOf(Action action) {
+std::optional<rt::FailureKind> FailureOf(Action action) {
   try {
     action();
-  } catch (const Failure& failure) {
+  } catch (const rt::Failure& failure) {
     return failure.kind;
   }
   return std::nullopt;
@@ -38,7 +38,7 @@ TEST(ScaleTest, HorizontalPixelsRoundHalfToEvenWithinTheInt32Range) {
   EXPECT_EQ(HorizontalToPixels(112.5001f), 113);
   EXPECT_EQ(HorizontalToPixels(-2147483648.f), -2147483647 - 1);
   for (float bad : {2147483648.f, -2147483904.f, INFINITY, NAN}) {
-    EXPECT_EQ(FailureOf([=] { HorizontalToPixels(bad); }), FailureKind::kBadValue) << bad;
+    EXPECT_EQ(FailureOf([=] { HorizontalToPixels(bad); }), rt::FailureKind::kBadValue) << bad;
   }
 }
 
@@ -46,7 +46,7 @@ TEST(ScaleTest, SinglePrecisionOverflowFails) {
   EXPECT_EQ(RoundToSingle(FLT_MAX), FLT_MAX);
   EXPECT_EQ(RoundToSingle(-1702.5), -1702.5f);
   for (double bad : {2.0 * FLT_MAX, -2.0 * FLT_MAX, double(INFINITY), double(NAN)}) {
-    EXPECT_EQ(FailureOf([=] { RoundToSingle(bad); }), FailureKind::kOverflow) << bad;
+    EXPECT_EQ(FailureOf([=] { RoundToSingle(bad); }), rt::FailureKind::kOverflow) << bad;
   }
 }
 
@@ -59,19 +59,19 @@ TEST(VerticalScaleTest, RedefinedUnitKeepsItsSizeWhenTheWindowResizes) {
   for (int pixels = -500; pixels <= 5000; ++pixels) {
     ASSERT_EQ(scale.ToPixels(scale.ToUnits(pixels)), pixels);
   }
-  EXPECT_EQ(FailureOf([&] { scale.ToPixels(NAN); }), FailureKind::kBadValue);
+  EXPECT_EQ(FailureOf([&] { scale.ToPixels(NAN); }), rt::FailureKind::kBadValue);
 }
 
 TEST(VerticalScaleTest, RefusesACountThatIsNotAPositiveNumber) {
   VerticalScale scale;
   scale.Redefine(361, 352.0f);
   for (float bad : {0.0f, -1.0f, INFINITY, NAN}) {
-    EXPECT_EQ(FailureOf([&] { scale.Redefine(361, bad); }), FailureKind::kBadValue) << bad;
+    EXPECT_EQ(FailureOf([&] { scale.Redefine(361, bad); }), rt::FailureKind::kBadValue) << bad;
   }
   EXPECT_FLOAT_EQ(scale.ToUnits(361), 352.0f);
   scale.Redefine(1, FLT_MAX);  // a unit so small that two pixels count too many
-  EXPECT_EQ(FailureOf([&] { scale.ToUnits(2); }), FailureKind::kOverflow);
+  EXPECT_EQ(FailureOf([&] { scale.ToUnits(2); }), rt::FailureKind::kOverflow);
 }
 
 }  // namespace
-}  // namespace rt
+}  // namespace app

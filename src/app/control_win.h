@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "runtime/form_win.h"
+#include "app/window_win.h"
 
-namespace rt {
+namespace app {
 
 // Where a control stands at creation, in twips from the client area's corner.
 struct TwipsRect {
@@ -38,4 +38,4 @@ class Control {
   HWND hwnd_ = nullptr;
 };
 
-}  // namespace rt
+}  // namespace app

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace rt {
+namespace app {
 
 struct ClipboardItems {
   // Files copied in Explorer (CF_HDROP), in their order.
@@ -20,4 +20,4 @@ struct ClipboardItems {
 // holds it open. `owner` is the window that asks.
 ClipboardItems ReadClipboard(HWND owner);
 
-}  // namespace rt
+}  // namespace app

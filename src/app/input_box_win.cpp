@@ -1,10 +1,14 @@
+#include "app/input_box_win.h"
+
+#include <windows.h>
+
 #include <cstdint>
 #include <vector>
 
-#include "runtime/message_box_win.h"
-#include "runtime/texts.h"
+#include "app/message_box_win.h"
+#include "app/texts.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
@@ -124,4 +128,4 @@ std::wstring InputBox(std::wstring_view prompt, std::wstring_view title) {
   return result == IDOK ? state.answer : std::wstring();
 }
 
-}  // namespace rt
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "runtime/texts.h"
+#include "app/texts.h"
 
 namespace texts {
 
@@ -101,63 +101,63 @@ namespace {
 using rt::FailureKind;
 
 // The number a failure of the kind has among the program's run-time errors.
-int RunTimeErrorNumber(FailureKind kind) {
+int RunTimeErrorNumber(rt::FailureKind kind) {
   switch (kind) {
-    case FailureKind::kBadArgument:
+    case rt::FailureKind::kBadArgument:
       return 5;
-    case FailureKind::kOverflow:
+    case rt::FailureKind::kOverflow:
       return 6;
-    case FailureKind::kOutOfMemory:
+    case rt::FailureKind::kOutOfMemory:
       return 7;
-    case FailureKind::kFileNotFound:
-    case FailureKind::kLibraryNotLoaded:
+    case rt::FailureKind::kFileNotFound:
+    case rt::FailureKind::kLibraryNotLoaded:
       return 53;
-    case FailureKind::kFileExists:
+    case rt::FailureKind::kFileExists:
       return 58;
-    case FailureKind::kDiskFull:
+    case rt::FailureKind::kDiskFull:
       return 61;
-    case FailureKind::kAccessDenied:
+    case rt::FailureKind::kAccessDenied:
       return 70;
-    case FailureKind::kFileError:
+    case rt::FailureKind::kFileError:
       return 75;
-    case FailureKind::kPathNotFound:
+    case rt::FailureKind::kPathNotFound:
       return 76;
-    case FailureKind::kBadValue:
+    case rt::FailureKind::kBadValue:
       return 380;
-    case FailureKind::kNoSuchItem:
+    case rt::FailureKind::kNoSuchItem:
       return 381;
-    case FailureKind::kFunctionNotFound:
+    case rt::FailureKind::kFunctionNotFound:
       return 453;
   }
   return 0;
 }
 
-std::wstring KindDescription(FailureKind kind) {
+std::wstring KindDescription(rt::FailureKind kind) {
   switch (kind) {
-    case FailureKind::kBadArgument:
+    case rt::FailureKind::kBadArgument:
       return L"Invalid procedure call or argument";
-    case FailureKind::kOverflow:
+    case rt::FailureKind::kOverflow:
       return L"Overflow";
-    case FailureKind::kOutOfMemory:
+    case rt::FailureKind::kOutOfMemory:
       return L"Out of memory";
-    case FailureKind::kFileNotFound:
-    case FailureKind::kLibraryNotLoaded:
+    case rt::FailureKind::kFileNotFound:
+    case rt::FailureKind::kLibraryNotLoaded:
       return L"File not found";
-    case FailureKind::kFileExists:
+    case rt::FailureKind::kFileExists:
       return L"File already exists";
-    case FailureKind::kDiskFull:
+    case rt::FailureKind::kDiskFull:
       return L"Disk full";
-    case FailureKind::kAccessDenied:
+    case rt::FailureKind::kAccessDenied:
       return L"Permission denied";
-    case FailureKind::kFileError:
+    case rt::FailureKind::kFileError:
       return L"Path/File access error";
-    case FailureKind::kPathNotFound:
+    case rt::FailureKind::kPathNotFound:
       return L"Path not found";
-    case FailureKind::kBadValue:
+    case rt::FailureKind::kBadValue:
       return L"Invalid property value";
-    case FailureKind::kNoSuchItem:
+    case rt::FailureKind::kNoSuchItem:
       return L"Invalid property array index";
-    case FailureKind::kFunctionNotFound:
+    case rt::FailureKind::kFunctionNotFound:
       return L"Specified DLL function not found";
   }
   return L"Application-defined or object-defined error";
@@ -168,10 +168,10 @@ std::wstring KindDescription(FailureKind kind) {
 std::wstring FailureDescription(const rt::Failure& failure) {
   if (failure.subject.empty()) return KindDescription(failure.kind);
   switch (failure.kind) {
-    case FailureKind::kLibraryNotLoaded:
+    case rt::FailureKind::kLibraryNotLoaded:
       return L"Cannot load " + failure.subject + L": " +
              SystemReason(failure.system_code, failure.system_reason);
-    case FailureKind::kFunctionNotFound:
+    case rt::FailureKind::kFunctionNotFound:
       return L"Cannot find " + failure.function + L" in " + failure.subject;
     default:
       return failure.subject + L": " + SystemReason(failure.system_code, failure.system_reason);

@@ -4,7 +4,7 @@
 // redefines it. The window's creation geometry is given in twips.
 #pragma once
 
-namespace rt {
+namespace app {
 
 inline constexpr int kTwipsPerInch = 1440;
 
@@ -43,4 +43,4 @@ class VerticalScale {
   double pixels_per_unit_ = 1.0;
 };
 
-}  // namespace rt
+}  // namespace app

@@ -1,9 +1,9 @@
 // A push button that reports its clicks to the form by its id.
 #pragma once
 
-#include "runtime/control_win.h"
+#include "app/control_win.h"
 
-namespace rt {
+namespace app {
 
 class CommandButton : public Control {
  public:
@@ -12,4 +12,4 @@ class CommandButton : public Control {
   }
 };
 
-}  // namespace rt
+}  // namespace app

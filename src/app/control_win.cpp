@@ -1,15 +1,15 @@
-#include "runtime/control_win.h"
+#include "app/control_win.h"
 
 #include <string>
 
 #include "runtime/failure.h"
 
-namespace rt {
+namespace app {
 
 namespace {
 
 int NonNegative(int pixels) {
-  if (pixels < 0) throw Failure(FailureKind::kBadValue);
+  if (pixels < 0) throw rt::Failure(rt::FailureKind::kBadValue);
   return pixels;
 }
 
@@ -71,4 +71,4 @@ void Control::SetHeight(float units) {
   MoveTo(rect);
 }
 
-}  // namespace rt
+}  // namespace app
