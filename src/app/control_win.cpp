@@ -15,17 +15,18 @@ int NonNegative(int pixels) {
 
 }  // namespace
 
-void Control::Create(const Form& form, std::wstring_view window_class, std::wstring_view caption,
-                     DWORD style, DWORD ex_style, int id, const TwipsRect& place) {
-  form_ = &form;
+void Control::Create(const Window& window, std::wstring_view window_class,
+                     std::wstring_view caption, DWORD style, DWORD ex_style, int id,
+                     const TwipsRect& place) {
+  window_ = &window;
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
   hwnd_ = CreateWindowExW(
       ex_style, class_name.c_str(), caption_text.c_str(), style | WS_CHILD | WS_VISIBLE,
-      form.TwipsToPixels(place.left), form.TwipsToPixels(place.top),
-      form.TwipsToPixels(place.width), form.TwipsToPixels(place.height), form.hWnd(),
+      window.TwipsToPixels(place.left), window.TwipsToPixels(place.top),
+      window.TwipsToPixels(place.width), window.TwipsToPixels(place.height), window.Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(window.Font()), FALSE);
 }
 
 RECT Control::PixelRect() const {
@@ -42,7 +43,7 @@ void Control::MoveTo(const RECT& rect) {
 
 float Control::Height() const {
   const RECT rect = PixelRect();
-  return form_->Vertical().ToUnits(rect.bottom - rect.top);
+  return window_->Vertical().ToUnits(rect.bottom - rect.top);
 }
 
 void Control::SetLeft(float units) {
@@ -54,7 +55,7 @@ void Control::SetLeft(float units) {
 
 void Control::SetTop(float units) {
   RECT rect = PixelRect();
-  const int top = form_->Vertical().ToPixels(units);
+  const int top = window_->Vertical().ToPixels(units);
   OffsetRect(&rect, 0, top - rect.top);
   MoveTo(rect);
 }
@@ -67,7 +68,7 @@ void Control::SetWidth(float units) {
 
 void Control::SetHeight(float units) {
   RECT rect = PixelRect();
-  rect.bottom = rect.top + NonNegative(form_->Vertical().ToPixels(units));
+  rect.bottom = rect.top + NonNegative(window_->Vertical().ToPixels(units));
   MoveTo(rect);
 }
 

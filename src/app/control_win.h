@@ -1,4 +1,4 @@
-// A child control of a Form, placed in the form's scale units.
+// A child control of a window, placed in the window's layout units.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +16,7 @@ struct TwipsRect {
 
 class Control {
  public:
-  HWND hWnd() const { return hwnd_; }
+  HWND Handle() const { return hwnd_; }
 
   float Height() const;
   // Each setter moves or sizes the control; a negative size or a value
@@ -27,14 +27,14 @@ class Control {
   void SetHeight(float units);
 
  protected:
-  void Create(const Form& form, std::wstring_view window_class, std::wstring_view caption,
+  void Create(const Window& window, std::wstring_view window_class, std::wstring_view caption,
               DWORD style, DWORD ex_style, int id, const TwipsRect& place);
 
  private:
   RECT PixelRect() const;
   void MoveTo(const RECT& rect);
 
-  const Form* form_ = nullptr;
+  const Window* window_ = nullptr;
   HWND hwnd_ = nullptr;
 };
 

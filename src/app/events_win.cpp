@@ -41,10 +41,10 @@ void SetInputFilter(HWND window, InputFilter* filter) {
 }
 
 void ReportUnforeseenFailure(const rt::Failure& failure) {
-  MsgBox(texts::UnforeseenFailure(failure), MB_OK | MB_ICONERROR, texts::kProgramName);
+  ShowMessageBox(texts::UnforeseenFailure(failure), MB_OK | MB_ICONERROR, texts::kProgramName);
 }
 
-void DoEvents() {
+void DeliverWaitingMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

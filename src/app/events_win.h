@@ -45,7 +45,7 @@ class InputFilter {
 void SetInputFilter(HWND window, InputFilter* filter);
 
 // Runs the window events that wait, then returns.
-void DoEvents();
+void DeliverWaitingMessages();
 
 // Delivers events until the program's last window is gone.
 int RunMessageLoop();

@@ -19,27 +19,27 @@ constexpr LPARAM kAltHeld = LPARAM{1} << 29;
 
 }  // namespace
 
-void ListBox::Create(const Form& form, int id, const TwipsRect& place, Events& events) {
+void ListBox::Create(const Window& window, int id, const TwipsRect& place, Events& events) {
   Control::Create(
-      form, L"LISTBOX", L"",
+      window, L"LISTBOX", L"",
       WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL | LBS_WANTKEYBOARDINPUT,
       WS_EX_CLIENTEDGE, id, place);
   events_ = &events;
   // Seen in the message loop rather than by subclassing the list box: a
   // subclass would stand before every message sent to the list too, and
   // saving a full list sends it a hundred thousand.
-  SetInputFilter(hWnd(), this);
+  SetInputFilter(Handle(), this);
 }
 
 ListBox::~ListBox() {
-  if (hWnd()) SetInputFilter(hWnd(), nullptr);
+  if (Handle()) SetInputFilter(Handle(), nullptr);
 }
 
-void ListBox::AddItem(const std::wstring& text) {
+void ListBox::Append(const std::wstring& text) {
   // The id first: the list box never holds an item without one.
   ids_.push_back(next_id_);
   const LRESULT index =
-      SendMessageW(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (index == LB_ERR || index == LB_ERRSPACE) {
     ids_.pop_back();
     throw rt::Failure(rt::FailureKind::kOutOfMemory);
@@ -47,33 +47,33 @@ void ListBox::AddItem(const std::wstring& text) {
   ++next_id_;
 }
 
-void ListBox::RemoveItem(int index) {
+void ListBox::Remove(int index) {
   CheckIndex(index, rt::FailureKind::kBadArgument);
   DropPress();
-  SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   ids_.erase(ids_.begin() + index);
   focus_taken_ = false;
 }
 
-void ListBox::MoveItem(int from, int to) {
+void ListBox::Move(int from, int to) {
   CheckIndex(from, rt::FailureKind::kBadArgument);
   CheckIndex(to, rt::FailureKind::kBadArgument);
   DropPress();
   if (from != to) {
-    const std::wstring text = List(from);
-    const bool selected = Selected(from);
+    const std::wstring text = Text(from);
+    const bool selected = IsSelected(from);
     // The copy goes in before the item leaves: a list box out of room loses
     // nothing.
     const int insert_at = to > from ? to + 1 : to;
     SetRedraw(false);
-    const LRESULT inserted = SendMessageW(hWnd(), LB_INSERTSTRING, static_cast<WPARAM>(insert_at),
+    const LRESULT inserted = SendMessageW(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(insert_at),
                                           reinterpret_cast<LPARAM>(text.c_str()));
     if (inserted == LB_ERR || inserted == LB_ERRSPACE) {
       SetRedraw(true);
       throw rt::Failure(rt::FailureKind::kOutOfMemory);
     }
-    SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(to > from ? from : from + 1), 0);
-    SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, to);
+    SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(to > from ? from : from + 1), 0);
+    SendMessageW(Handle(), LB_SETSEL, selected ? TRUE : FALSE, to);
     SetRedraw(true);
     if (to > from) {
       std::rotate(ids_.begin() + from, ids_.begin() + from + 1, ids_.begin() + to + 1);
@@ -81,47 +81,47 @@ void ListBox::MoveItem(int from, int to) {
       std::rotate(ids_.begin() + to, ids_.begin() + from, ids_.begin() + from + 1);
     }
   }
-  SetListIndex(to);
+  SetCurrentIndex(to);
 }
 
 void ListBox::ShowFocusAt(int index) {
-  SendMessageW(hWnd(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+  SendMessageW(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
 }
 
-// List and Selected run once per item when the list is saved: the list box's
+// Text and IsSelected run once per item when the list is saved: the list box's
 // own LB_ERR for an index that names no item spares asking for the count.
-std::wstring ListBox::List(int index) const {
-  const LRESULT length = SendMessageW(hWnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+std::wstring ListBox::Text(int index) const {
+  const LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == LB_ERR) throw rt::Failure(rt::FailureKind::kNoSuchItem);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied = SendMessageW(hWnd(), LB_GETTEXT, static_cast<WPARAM>(index),
+  const LRESULT copied = SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index),
                                       reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
   return text;
 }
 
-int ListBox::ListCount() const { return static_cast<int>(SendMessageW(hWnd(), LB_GETCOUNT, 0, 0)); }
+int ListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
 
-int ListBox::ListIndex() const {
-  if (!focus_taken_ || ListCount() == 0) return -1;
-  return static_cast<int>(SendMessageW(hWnd(), LB_GETCARETINDEX, 0, 0));
+int ListBox::CurrentIndex() const {
+  if (!focus_taken_ || Count() == 0) return -1;
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
 }
 
-void ListBox::SetListIndex(int index) {
+void ListBox::SetCurrentIndex(int index) {
   CheckIndex(index, rt::FailureKind::kBadValue);
   ShowFocusAt(index);
   focus_taken_ = true;
 }
 
-bool ListBox::Selected(int index) const {
-  const LRESULT selected = SendMessageW(hWnd(), LB_GETSEL, static_cast<WPARAM>(index), 0);
+bool ListBox::IsSelected(int index) const {
+  const LRESULT selected = SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0);
   if (selected == LB_ERR) throw rt::Failure(rt::FailureKind::kNoSuchItem);
   return selected > 0;
 }
 
 void ListBox::SetSelected(int index, bool selected) {
   CheckIndex(index, rt::FailureKind::kNoSuchItem);
-  SendMessageW(hWnd(), LB_SETSEL, selected ? TRUE : FALSE, index);
+  SendMessageW(Handle(), LB_SETSEL, selected ? TRUE : FALSE, index);
 }
 
 int ListBox::ItemAt(POINT point) const {
@@ -134,13 +134,14 @@ int ListBox::ItemAt(POINT point) const {
 
 RECT ListBox::ItemRect(int index) const {
   RECT rect{};
-  SendMessageW(hWnd(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+  SendMessageW(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&rect));
   return rect;
 }
 
 std::vector<ListBox::ItemId> ListBox::SelectedIds() const {
-  std::vector<int> indexes(static_cast<size_t>(SendMessageW(hWnd(), LB_GETSELCOUNT, 0, 0)));
-  indexes.resize(static_cast<size_t>(SendMessageW(hWnd(), LB_GETSELITEMS, indexes.size(),
+  std::vector<int> indexes(static_cast<size_t>(SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0)));
+  indexes.resize(static_cast<size_t>(SendMessageW(Handle(), LB_GETSELITEMS, indexes.size(),
                                                   reinterpret_cast<LPARAM>(indexes.data()))));
   std::vector<ItemId> ids;
   ids.reserve(indexes.size());
@@ -155,16 +156,17 @@ int ListBox::IndexOf(ItemId id) const {
 
 void ListBox::Reserve(int items, size_t text_bytes) {
   ids_.reserve(static_cast<size_t>(items));
-  SendMessageW(hWnd(), LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(text_bytes));
+  SendMessageW(Handle(), LB_INITSTORAGE, static_cast<WPARAM>(items),
+               static_cast<LPARAM>(text_bytes));
 }
 
 void ListBox::SetRedraw(bool redraw) {
-  SendMessageW(hWnd(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-  if (redraw) InvalidateRect(hWnd(), nullptr, TRUE);
+  SendMessageW(Handle(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void ListBox::CheckIndex(int index, rt::FailureKind kind) const {
-  if (index < 0 || index >= ListCount()) throw rt::Failure(kind);
+  if (index < 0 || index >= Count()) throw rt::Failure(kind);
 }
 
 bool ListBox::Filter(const MSG& message) {
@@ -202,10 +204,10 @@ bool ListBox::BeginPress(WPARAM keys, LPARAM lparam) {
   const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
   const int item = ItemAt(point);
   if (item < 0) return false;
-  const int focus = static_cast<int>(SendMessageW(hWnd(), LB_GETCARETINDEX, 0, 0));
+  const int focus = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
   press_ = Press{item, point, keys, focus, false};
-  SetFocus(hWnd());
-  SetCapture(hWnd());
+  SetFocus(Handle());
+  SetCapture(Handle());
   return true;
 }
 
@@ -226,8 +228,8 @@ void ListBox::EndPress(WPARAM keys, LPARAM lparam) {
   ReleaseCapture();
   if (!press.dragging) {
     // A click after all: the list box takes it as it came.
-    SendMessageW(hWnd(), WM_LBUTTONDOWN, press.keys, MAKELPARAM(press.point.x, press.point.y));
-    SendMessageW(hWnd(), WM_LBUTTONUP, keys, lparam);
+    SendMessageW(Handle(), WM_LBUTTONDOWN, press.keys, MAKELPARAM(press.point.x, press.point.y));
+    SendMessageW(Handle(), WM_LBUTTONUP, keys, lparam);
     return;
   }
   const std::optional<int> place = NearestItem(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
@@ -243,14 +245,14 @@ void ListBox::DropPress() {
   const Press press = *press_;
   press_.reset();
   if (press.dragging) ShowFocusAt(press.focus_before);
-  if (GetCapture() == hWnd()) ReleaseCapture();
+  if (GetCapture() == Handle()) ReleaseCapture();
 }
 
 std::optional<int> ListBox::NearestItem(POINT point) const {
   RECT client{};
-  GetClientRect(hWnd(), &client);
-  if (ListCount() == 0 || !PtInRect(&client, point)) return std::nullopt;
-  const LRESULT hit = SendMessageW(hWnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  GetClientRect(Handle(), &client);
+  if (Count() == 0 || !PtInRect(&client, point)) return std::nullopt;
+  const LRESULT hit = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
   return static_cast<int>(LOWORD(hit));
 }
 

@@ -42,26 +42,26 @@ class ListBox : public Control, private InputFilter {
   ListBox& operator=(const ListBox&) = delete;
   ~ListBox();
 
-  void Create(const Form& form, int id, const TwipsRect& place, Events& events);
+  void Create(const Window& window, int id, const TwipsRect& place, Events& events);
 
   // Appends the text as the last item, its flag clear. Throws kOutOfMemory
   // when the list box has no room for it.
-  void AddItem(const std::wstring& text);
+  void Append(const std::wstring& text);
   // Removes the item; the items after it move up. Throws kBadArgument for
   // an index that names no item. Afterwards no item is current.
-  void RemoveItem(int index);
+  void Remove(int index);
   // Moves the item, with its text, flag and id, to `to`; the items between
   // shift by one place. It becomes the current item. Throws kBadArgument for an
   // index that names no item.
-  void MoveItem(int from, int to);
-  std::wstring List(int index) const;
-  int ListCount() const;
+  void Move(int from, int to);
+  std::wstring Text(int index) const;
+  int Count() const;
   // The item with the focus, or -1 until the user has put it on one.
-  int ListIndex() const;
+  int CurrentIndex() const;
   // Puts the focus on the item without touching its flag, as a right-click
   // does.
-  void SetListIndex(int index);
-  bool Selected(int index) const;
+  void SetCurrentIndex(int index);
+  bool IsSelected(int index) const;
   void SetSelected(int index, bool selected);
   // The item at the point of the list's client area, or -1.
   int ItemAt(POINT point) const;

@@ -18,7 +18,7 @@ using items::StoreReading;
 // list is quick only with drawing off and room made first.
 class ListFiller final : public items::StoredItemSink {
  public:
-  explicit ListFiller(app::ListBox& list) : list_(list), next_index_(list.ListCount()) {
+  explicit ListFiller(app::ListBox& list) : list_(list), next_index_(list.Count()) {
     list_.SetRedraw(false);
   }
   ~ListFiller() { list_.SetRedraw(true); }
@@ -30,7 +30,7 @@ class ListFiller final : public items::StoredItemSink {
     list_.Reserve(static_cast<int>(most_items), file_bytes * sizeof(wchar_t));
   }
   void Take(const std::wstring& text, bool selected) override {
-    list_.AddItem(text);
+    list_.Append(text);
     if (selected) list_.SetSelected(next_index_, true);
     ++next_index_;
   }
@@ -59,8 +59,8 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
 // is never held a second time as items.
 std::string StoreBytesOf(const app::ListBox& list) {
   std::string bytes;
-  const int count = list.ListCount();
-  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
+  const int count = list.Count();
+  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.Text(i), list.IsSelected(i));
   return bytes;
 }
 
@@ -91,7 +91,7 @@ void ReportStoreLoad(const StoreReading& reading) {
     if (!text.empty()) text += L"\n\n";
     text += texts::EarlierBackups(reading.earlier_backups);
   }
-  if (!text.empty()) app::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  if (!text.empty()) app::ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
 void SaveListToStore(const app::ListBox& list,
@@ -99,8 +99,9 @@ void SaveListToStore(const app::ListBox& list,
   const std::optional<items::SaveFailure> failure =
       items::SaveStoreBytes(rt::ProgramFolder(), StoreBytesOf(list), list_from_unread_file);
   if (failure) {
-    app::MsgBox(texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
-                MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+    app::ShowMessageBox(
+        texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
+        MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

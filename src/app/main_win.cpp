@@ -6,7 +6,7 @@
 #include <ole2.h>
 
 #include "app/events_win.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/one_per_folder_win.h"
 #include "app/start_options_win.h"
 #include "runtime/on_demand_dlls_win.h"
@@ -29,8 +29,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   int exit_code = 0;
   {
-    app::Form1 form(folder.Name());
-    form.Load();
+    app::MainWindow window(folder.Name());
+    window.Load();
     exit_code = app::RunMessageLoop();
   }
   OleUninitialize();

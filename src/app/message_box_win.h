@@ -14,6 +14,6 @@ void SetBoxOwner(HWND owner);
 HWND BoxOwner();
 
 // A modal message box; returns the button pressed.
-int MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title);
+int ShowMessageBox(std::wstring_view prompt, UINT flags, std::wstring_view title);
 
 }  // namespace app

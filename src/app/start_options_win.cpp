@@ -9,8 +9,8 @@ StartOptions StartOptionsOfThisProgram() { return ParseStartOptions(GetCommandLi
 
 void ReportUnknownArguments(const StartOptions& options) {
   if (options.unknown.empty()) return;
-  app::MsgBox(texts::UnknownArguments(options.unknown, kRunOption), MB_OK | MB_ICONEXCLAMATION,
-              texts::kProgramName);
+  app::ShowMessageBox(texts::UnknownArguments(options.unknown, kRunOption),
+                      MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
 UINT RunTickedItemsMessage() {

@@ -37,13 +37,13 @@ int ScreenDpi() {
 
 }  // namespace
 
-Form::~Form() {
+Window::~Window() {
   if (hwnd_) DestroyWindow(hwnd_);
   if (font_) DeleteObject(font_);
 }
 
-void Form::Create(std::wstring_view window_class, std::wstring_view caption, int client_width_twips,
-                  int client_height_twips, int icon_id) {
+void Window::Create(std::wstring_view window_class, std::wstring_view caption,
+                    int client_width_twips, int client_height_twips, int icon_id) {
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
   WNDCLASSEXW wc{};
@@ -73,22 +73,22 @@ void Form::Create(std::wstring_view window_class, std::wstring_view caption, int
   // start under Wine, for nothing the user sees.
 }
 
-LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefaultHandling(message, wparam, lparam);
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!form) return DefWindowProcW(hwnd, message, wparam, lparam);
-  const LRESULT result = form->HandleMessage(message, wparam, lparam);
+  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcW(hwnd, message, wparam, lparam);
+  const LRESULT result = window->HandleMessage(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    form->hwnd_ = nullptr;
+    window->hwnd_ = nullptr;
   }
   return result;
 }
@@ -97,27 +97,25 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 // will be restored to. Laid out in no area, the controls would be squeezed
 // to nothing and back, and a list box squeezed to no width comes back a row
 // shorter than the height it is then given allows.
-SIZE Form::ClientSizePixels() const {
+SIZE Window::ClientSizePixels() const {
   if (IsIconic(hwnd_)) return RestoredClientSize(hwnd_);
   RECT client{};
   GetClientRect(hwnd_, &client);
   return SIZE{client.right, client.bottom};
 }
 
-void Form::SetWindowState(int state) { ShowWindow(hwnd_, state == 1 ? SW_MINIMIZE : SW_RESTORE); }
+float Window::ClientWidth() const { return static_cast<float>(ClientSizePixels().cx); }
 
-float Form::ScaleWidth() const { return static_cast<float>(ClientSizePixels().cx); }
+float Window::ClientHeight() const { return vertical_.ToUnits(ClientSizePixels().cy); }
 
-float Form::ScaleHeight() const { return vertical_.ToUnits(ClientSizePixels().cy); }
-
-void Form::SetScaleHeight(float units) {
+void Window::RedefineVerticalUnit(float units) {
   // A client area of no height has no units to count: the unit keeps its
   // size until the window has a height again.
   const LONG client_height = ClientSizePixels().cy;
   if (client_height > 0) vertical_.Redefine(client_height, units);
 }
 
-float Form::TextWidth(std::wstring_view text) const {
+float Window::TextWidth(std::wstring_view text) const {
   const HDC dc = GetDC(hwnd_);
   const HGDIOBJ previous = SelectObject(dc, font_);
   SIZE extent{};

@@ -1,6 +1,7 @@
-// A top-level window in the manner of the program's form: created from
-// twips, measured in scale units (pixels across; down, pixels until the
-// vertical scale is redefined), with WindowState and TextWidth.
+// A top-level window whose messages go to its object: created with a client
+// area given in twips, so that it grows with the screen's dots per inch, and
+// measured in the units its layout works in (pixels across; down, pixels
+// until the vertical unit is redefined).
 #pragma once
 
 #include <windows.h>
@@ -11,30 +12,27 @@
 
 namespace app {
 
-class Form {
+class Window {
  public:
-  Form() = default;
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
-  virtual ~Form();
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
 
-  HWND hWnd() const { return hwnd_; }
+  HWND Handle() const { return hwnd_; }
   HFONT Font() const { return font_; }
 
-  // 1 minimises the window, 0 restores it to normal.
-  void SetWindowState(int state);
-
-  // The client area in scale units; a minimised window reads the size it
-  // will be restored to.
-  float ScaleWidth() const;
-  float ScaleHeight() const;
+  // The client area in the layout's units; a minimised window reads the
+  // size it will be restored to.
+  float ClientWidth() const;
+  float ClientHeight() const;
   // Redefines the vertical unit so that the client height counts `units`;
   // nothing moves on the screen.
-  void SetScaleHeight(float units);
-  // The width of the text in the window's font, in horizontal scale units.
+  void RedefineVerticalUnit(float units);
+  // The width of the text in the window's font, in horizontal units.
   float TextWidth(std::wstring_view text) const;
 
-  // Conversions used by the controls' properties.
+  // Conversions used to place the controls.
   int TwipsToPixels(int twips) const { return app::TwipsToPixels(twips, dpi_); }
   const VerticalScale& Vertical() const { return vertical_; }
 

@@ -19,7 +19,7 @@ class InProgressMark {
 
 void EndWalk(LauncherWindow& window) {
   window.ClearProgress();
-  if (!window.Unloaded()) window.Restore();
+  if (!window.Closed()) window.Restore();
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void RunInOrder::Walk(LauncherWindow& window) {
   int position = 0;
   for (const ItemId item : items) {
     ++position;
-    if (window.Unloaded()) return;
+    if (window.Closed()) return;
     const std::optional<std::wstring> text = window.ItemText(item);
     if (!text) continue;  // removed meanwhile
     window.ShowProgress(position, total);

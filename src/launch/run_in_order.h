@@ -30,7 +30,7 @@ class LauncherWindow {
   // The item's text, or nothing once it has left the list.
   virtual std::optional<std::wstring> ItemText(ItemId item) = 0;
   // True once the window has been closed.
-  virtual bool Unloaded() = 0;
+  virtual bool Closed() = 0;
   // Starts one item and returns after its process, if any, has ended and
   // pending window events have run; those events may change the list or close
   // the window. Throws a Failure for a failed start it has not reported

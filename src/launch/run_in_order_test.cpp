@@ -69,7 +69,7 @@ class FakeWindow : public LauncherWindow {
     if (found == ids.end()) return std::nullopt;
     return items[static_cast<size_t>(found - ids.begin())].text;
   }
-  bool Unloaded() override { return unloaded; }
+  bool Closed() override { return closed; }
   void RunItem(const std::wstring& item_text, int show_command) override {
     Touch(L"run " + item_text + L" " + std::to_wstring(show_command));
     if (during_run) during_run(item_text);
@@ -86,12 +86,12 @@ class FakeWindow : public LauncherWindow {
   std::vector<Item> items;
   std::vector<ItemId> ids;
   std::vector<std::wstring> log;
-  bool unloaded = false;
+  bool closed = false;
   std::function<void(const std::wstring& item_text)> during_run;
 
  private:
   void Touch(const std::wstring& event = L"") {
-    if (unloaded) ADD_FAILURE() << "window used after it was closed";
+    if (closed) ADD_FAILURE() << "window used after it was closed";
     if (!event.empty()) log.push_back(event);
   }
 
@@ -231,7 +231,7 @@ TEST(RunInOrderTest, OtherErrorEndsTheWalkRestoresTheWindowAndAllowsANewRun) {
 
 TEST(RunInOrderTest, WindowClosedDuringTheWalkEndsItTouchingNothingButItsProgress) {
   FakeWindow closed({{L"a.exe", true}, {L"b.exe", true}});
-  closed.during_run = [&](const std::wstring&) { closed.unloaded = true; };
+  closed.during_run = [&](const std::wstring&) { closed.closed = true; };
   RunInOrder().Run(closed);
   EXPECT_EQ(closed.log, (Log{L"minimise", L"progress 1/2", L"run a.exe 1", L"clear"}));
 }

@@ -1,4 +1,4 @@
-#include "app/entry_win.h"
+#include "app/add_items_win.h"
 
 #include <cderr.h>
 
@@ -34,19 +34,20 @@ constexpr DWORD kDialogBufferChars = 1024;
 void Append(app::ListBox& list, const NewItem& item) {
   switch (item.verdict) {
     case NewItemVerdict::kAdd:
-      list.AddItem(item.text);
+      list.Append(item.text);
       break;
     case NewItemVerdict::kListFull:
-      app::MsgBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::ShowMessageBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
     case NewItemVerdict::kNotStorable:
-      app::MsgBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::ShowMessageBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
   }
 }
 
 void TellTooLong() {
-  app::MsgBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+  app::ShowMessageBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION,
+                      kEntryTitle);
 }
 
 // Every way in takes the same limit: the longest item that every route can
@@ -57,7 +58,7 @@ void Add(app::ListBox& list, std::wstring text, bool names_file) {
     TellTooLong();
     return;
   }
-  Append(list, CheckNewItem(std::move(text), list.ListCount(), names_file, rt::ShortPath));
+  Append(list, CheckNewItem(std::move(text), list.Count(), names_file, rt::ShortPath));
 }
 
 }  // namespace
@@ -89,7 +90,7 @@ void AddFromOpenFileDialog(HWND owner, app::ListBox& list) {
     if (error == FNERR_BUFFERTOOSMALL) {
       TellTooLong();
     } else if (error != 0) {
-      app::MsgBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      app::ShowMessageBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
     }
     return;  // a plain cancel says nothing
   }
@@ -121,15 +122,15 @@ void AddDroppedFile(app::ListBox& list, const std::vector<std::wstring>& files) 
 }
 
 void RemoveCurrentItem(app::ListBox& list) {
-  const int current = list.ListIndex();
+  const int current = list.CurrentIndex();
   if (current < 0) return;
-  list.RemoveItem(current);
+  list.Remove(current);
 }
 
 void MoveCurrentItem(app::ListBox& list, int step) {
-  const int current = list.ListIndex();
-  const std::optional<int> place = MovedPlace(current, step, list.ListCount());
-  if (place) list.MoveItem(current, *place);
+  const int current = list.CurrentIndex();
+  const std::optional<int> place = MovedPlace(current, step, list.Count());
+  if (place) list.Move(current, *place);
 }
 
 }  // namespace app

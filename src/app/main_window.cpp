@@ -1,9 +1,9 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 
 // After windows.h, which it needs.
 #include <windowsx.h>
 
-#include "app/entry_win.h"
+#include "app/add_items_win.h"
 #include "app/events_win.h"
 #include "app/item_menu_win.h"
 #include "app/list_store_win.h"
@@ -22,7 +22,13 @@ namespace {
 
 // Control ids; 1 and 2 stay free for IDOK and IDCANCEL, which keyboard
 // navigation sends for Enter and Esc.
-enum ControlId : int { kLstId = 100, kCAddId, kCDelId, kCExeId, kCWebId };
+enum ControlId : int {
+  kListId = 100,
+  kAddButtonId,
+  kRemoveButtonId,
+  kRunButtonId,
+  kAddAddressButtonId
+};
 
 constexpr wchar_t kWindowClass[] = L"TavimoMainWindow";
 constexpr int kClientWidthTwips = 3405;
@@ -36,50 +42,51 @@ void PlaceInBand(HWND window, HWND insert_after) {
 
 }  // namespace
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
   if (drop_target_) drop_target_->Revoke();
 }
 
-void Form1::Load() {
+void MainWindow::Load() {
   start_options_ = StartOptionsOfThisProgram();
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
-  MarkOpenWindow(hWnd(), open_window_mark_);
-  SetBoxOwner(hWnd());
+  MarkOpenWindow(Handle(), open_window_mark_);
+  SetBoxOwner(Handle());
   // Created in keyboard focus order: the list first, so it has the focus.
-  Lst.Create(*this, kLstId, {0, 0, 2655, 4110}, *this);
-  CAdd.Create(*this, texts::kAddItem, kCAddId, {120, 4320, 1215, 495});
-  CDel.Create(*this, texts::kRemoveItem, kCDelId, {1320, 4320, 1215, 495});
-  CExe.Create(*this, texts::kRunInOrder, kCExeId, {1320, 4800, 1215, 495});
-  CWeb.Create(*this, texts::kAddAddress, kCWebId, {120, 4800, 1215, 495});
-  drop_target_ = FileDropTarget::Register(Lst.hWnd(), hWnd());
+  list_.Create(*this, kListId, {0, 0, 2655, 4110}, *this);
+  add_button_.Create(*this, texts::kAddItem, kAddButtonId, {120, 4320, 1215, 495});
+  remove_button_.Create(*this, texts::kRemoveItem, kRemoveButtonId, {1320, 4320, 1215, 495});
+  run_button_.Create(*this, texts::kRunInOrder, kRunButtonId, {1320, 4800, 1215, 495});
+  add_address_button_.Create(*this, texts::kAddAddress, kAddAddressButtonId,
+                             {120, 4800, 1215, 495});
+  drop_target_ = FileDropTarget::Register(list_.Handle(), Handle());
 
-  Dispatch([this] { Form_Load(); });
-  ShowWindow(hWnd(), SW_SHOWNORMAL);
+  Dispatch([this] { LoadList(); });
+  ShowWindow(Handle(), SW_SHOWNORMAL);
   first_layout_size_.reset();
-  SetFocus(Lst.hWnd());
-  if (start_options_.run_ticked_items) AskToRunTickedItems(hWnd());
+  SetFocus(list_.Handle());
+  if (start_options_.run_ticked_items) AskToRunTickedItems(Handle());
 }
 
-LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_VKEYTOITEM:
       if (LOWORD(wparam) == VK_DELETE) {
-        Dispatch([this] { Lst_DeleteKey(); });
+        Dispatch([this] { OnDeleteKey(); });
         return -2;  // the list box does nothing more with it
       }
       // Any other key in the list moves its focus; the list box handles it.
-      Lst.MarkFocusTaken();
+      list_.MarkFocusTaken();
       return -1;
     case WM_CONTEXTMENU:
-      if (reinterpret_cast<HWND>(wparam) != Lst.hWnd()) break;
-      Dispatch([&] { Lst_ContextMenu(lparam); });
+      if (reinterpret_cast<HWND>(wparam) != list_.Handle()) break;
+      Dispatch([&] { OnContextMenu(lparam); });
       return 0;
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wparam);
-      Dispatch([&] { Lst_OLEDragDrop(TakeDroppedFiles(drop)); });
+      Dispatch([&] { OnFilesDropped(TakeDroppedFiles(drop)); });
       return 0;
     }
     case WM_SHOWWINDOW:
@@ -89,7 +96,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam && !shown_) {
         shown_ = true;
         first_layout_size_ = ClientSizePixels();
-        Dispatch([this] { Form_Resize(); });
+        Dispatch([this] { LayOut(); });
       }
       return DefaultHandling(message, wparam, lparam);
     case WM_SIZE: {
@@ -97,22 +104,22 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const bool laid_out = first_layout_size_ && first_layout_size_->cx == client.cx &&
                             first_layout_size_->cy == client.cy;
       first_layout_size_.reset();
-      if (!laid_out) Dispatch([this] { Form_Resize(); });
+      if (!laid_out) Dispatch([this] { LayOut(); });
       return 0;
     }
     case WM_ENABLE:
       if (wparam && run_when_enabled_) {
         run_when_enabled_ = false;
-        AskToRunTickedItems(hWnd());
+        AskToRunTickedItems(Handle());
       }
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
       return 0;
     case WM_SETFOCUS:
-      SetFocus(focus_before_deactivation_ && IsChild(hWnd(), focus_before_deactivation_)
+      SetFocus(focus_before_deactivation_ && IsChild(Handle(), focus_before_deactivation_)
                    ? focus_before_deactivation_
-                   : Lst.hWnd());
+                   : list_.Handle());
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -122,8 +129,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (!wparam) return 0;
       [[fallthrough]];
     case WM_CLOSE:
-      Unload();
-      DestroyWindow(hWnd());
+      Close();
+      DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
       SetBoxOwner(nullptr);
@@ -134,133 +141,134 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   // of ours is up the window is disabled and the run waits for its answer,
   // as a click on the button would have to.
   if (message == RunTickedItemsMessage()) {
-    if (!IsWindowEnabled(hWnd())) {
+    if (!IsWindowEnabled(Handle())) {
       run_when_enabled_ = true;
       return 0;
     }
-    Dispatch([this] { CExe_Click(); });
+    Dispatch([this] { OnRunClicked(); });
     return 0;
   }
   return DefaultHandling(message, wparam, lparam);
 }
 
-void Form1::OnCommand(int id, int notification) {
-  if (id == kLstId) {
+void MainWindow::OnCommand(int id, int notification) {
+  if (id == kListId) {
     if (notification == LBN_SELCHANGE) {
-      Lst.MarkFocusTaken();
-      Dispatch([this] { Lst_Click(); });
+      list_.MarkFocusTaken();
+      Dispatch([this] { OnItemClicked(); });
     }
     return;
   }
   if (notification != BN_CLICKED) return;
   switch (id) {
-    case kCAddId:
-      Dispatch([this] { CAdd_Click(); });
+    case kAddButtonId:
+      Dispatch([this] { OnAddClicked(); });
       break;
-    case kCDelId:
-      Dispatch([this] { CDel_Click(); });
+    case kRemoveButtonId:
+      Dispatch([this] { OnRemoveClicked(); });
       break;
-    case kCExeId:
-      Dispatch([this] { CExe_Click(); });
+    case kRunButtonId:
+      Dispatch([this] { OnRunClicked(); });
       break;
-    case kCWebId:
-      Dispatch([this] { CWeb_Click(); });
+    case kAddAddressButtonId:
+      Dispatch([this] { OnAddAddressClicked(); });
       break;
   }
 }
 
-void Form1::Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
+void MainWindow::Close() {
+  if (closed_) return;
+  closed_ = true;
   // Before the save: a start from now on waits for this copy to end.
-  UnmarkOpenWindow(hWnd(), open_window_mark_);
-  Dispatch([this] { Form_Unload(); });
+  UnmarkOpenWindow(Handle(), open_window_mark_);
+  Dispatch([this] { SaveList(); });
 }
 
-void Form1::Form_Load() {
-  PlaceInBand(hWnd(), HWND_TOPMOST);
-  const items::StoreReading reading = LoadStoreIntoList(Lst);
+void MainWindow::LoadList() {
+  PlaceInBand(Handle(), HWND_TOPMOST);
+  const items::StoreReading reading = LoadStoreIntoList(list_);
   // Recorded before the warning shows: a close or the end of the session
   // while it is up saves the list, and that save must keep the file.
-  list_from_unread_store_ = ListFromUnreadFile(reading, Lst);
+  list_from_unread_store_ = ListFromUnreadFile(reading, list_);
   ReportStoreLoad(reading);
   ReportUnknownArguments(start_options_);
 }
 
-void Form1::Form_Unload() {
-  SaveListToStore(Lst, list_from_unread_store_);
-  PlaceInBand(hWnd(), HWND_NOTOPMOST);
+void MainWindow::SaveList() {
+  SaveListToStore(list_, list_from_unread_store_);
+  PlaceInBand(Handle(), HWND_NOTOPMOST);
 }
 
-void Form1::Form_Resize() {
+void MainWindow::LayOut() {
   // A layout moves the list two or three times, and each move of a shown
   // list with a scroll bar repaints its frame there and then: with drawing
   // off, the window is drawn once, after the layout. A window not shown yet,
   // or minimised, has nothing to draw and is laid out as it is (turning
   // drawing back on would show a hidden window).
-  const bool drawn = IsWindowVisible(hWnd()) && !IsIconic(hWnd());
-  if (drawn) SendMessageW(hWnd(), WM_SETREDRAW, FALSE, 0);
+  const bool drawn = IsWindowVisible(Handle()) && !IsIconic(Handle());
+  if (drawn) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   LayOutControls(*this);
   if (!drawn) return;
-  SendMessageW(hWnd(), WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(hWnd(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Form1::Lst_Click() {
-  const std::wstring text = Lst.List(Lst.ListIndex());
+void MainWindow::OnItemClicked() {
+  const std::wstring text = list_.Text(list_.CurrentIndex());
   const int32_t extent = HorizontalExtent(TextWidth(text));
-  SendMessageA(Lst.hWnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+  SendMessageA(list_.Handle(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
-void Form1::CAdd_Click() { AddFromOpenFileDialog(hWnd(), Lst); }
+void MainWindow::OnAddClicked() { AddFromOpenFileDialog(Handle(), list_); }
 
-void Form1::CDel_Click() { RemoveCurrentItem(Lst); }
+void MainWindow::OnRemoveClicked() { RemoveCurrentItem(list_); }
 
-void Form1::CWeb_Click() { AddTypedAddress(Lst); }
+void MainWindow::OnAddAddressClicked() { AddTypedAddress(list_); }
 
-void Form1::Lst_OLEDragDrop(const std::vector<std::wstring>& files) {
-  AddDroppedFile(Lst, files);
+void MainWindow::OnFilesDropped(const std::vector<std::wstring>& files) {
+  AddDroppedFile(list_, files);
 }
 
-void Form1::Lst_DragDrop(int from, int to) { Lst.MoveItem(from, to); }
+void MainWindow::OnItemDragged(int from, int to) { list_.Move(from, to); }
 
-void Form1::Lst_MoveKey(int step) { MoveCurrentItem(Lst, step); }
+void MainWindow::OnMoveKey(int step) { MoveCurrentItem(list_, step); }
 
-void Form1::Lst_PasteKey() { AddFromClipboard(hWnd(), Lst); }
+void MainWindow::OnPasteKey() { AddFromClipboard(Handle(), list_); }
 
-void Form1::Lst_DeleteKey() { RemoveCurrentItem(Lst); }
+void MainWindow::OnDeleteKey() { RemoveCurrentItem(list_); }
 
-void Form1::Lst_ContextMenu(LPARAM position) {
+void MainWindow::OnContextMenu(LPARAM position) {
   POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   int index = -1;
   if (screen.x == -1 && screen.y == -1) {
     // From the keyboard: the current item's menu, shown beneath it.
-    index = Lst.ListIndex();
+    index = list_.CurrentIndex();
     if (index < 0) return;
-    const RECT item = Lst.ItemRect(index);
+    const RECT item = list_.ItemRect(index);
     screen = POINT{item.left, item.bottom};
-    ClientToScreen(Lst.hWnd(), &screen);
+    ClientToScreen(list_.Handle(), &screen);
   } else {
     POINT client = screen;
-    ScreenToClient(Lst.hWnd(), &client);
-    index = Lst.ItemAt(client);
+    ScreenToClient(list_.Handle(), &client);
+    index = list_.ItemAt(client);
     if (index < 0) return;
     // The menu's commands work on the current item, as the keys do.
-    Lst.SetListIndex(index);
+    list_.SetCurrentIndex(index);
   }
-  const std::wstring text = Lst.List(index);
+  const std::wstring text = list_.Text(index);
   const std::optional<ItemCommand> command =
-      ChooseFromItemMenu(hWnd(), screen, ItemMenuEntries(index, Lst.ListCount(), text));
+      ChooseFromItemMenu(Handle(), screen, ItemMenuEntries(index, list_.Count(), text));
   if (!command) return;
   switch (*command) {
     case ItemCommand::kMoveUp:
-      MoveCurrentItem(Lst, -1);
+      MoveCurrentItem(list_, -1);
       break;
     case ItemCommand::kMoveDown:
-      MoveCurrentItem(Lst, 1);
+      MoveCurrentItem(list_, 1);
       break;
     case ItemCommand::kRemove:
-      RemoveCurrentItem(Lst);
+      RemoveCurrentItem(list_);
       break;
     case ItemCommand::kOpenLocation:
       OpenItemLocation(text);
@@ -268,50 +276,50 @@ void Form1::Lst_ContextMenu(LPARAM position) {
   }
 }
 
-void Form1::ItemDragged(int from, int to) {
-  Dispatch([&] { Lst_DragDrop(from, to); });
+void MainWindow::ItemDragged(int from, int to) {
+  Dispatch([&] { OnItemDragged(from, to); });
 }
 
-void Form1::MoveKey(int step) {
-  Dispatch([&] { Lst_MoveKey(step); });
+void MainWindow::MoveKey(int step) {
+  Dispatch([&] { OnMoveKey(step); });
 }
 
-void Form1::PasteKey() {
-  Dispatch([this] { Lst_PasteKey(); });
+void MainWindow::PasteKey() {
+  Dispatch([this] { OnPasteKey(); });
 }
 
-void Form1::CExe_Click() { run_in_order_.Run(*this); }
+void MainWindow::OnRunClicked() { run_in_order_.Run(*this); }
 
-std::optional<std::wstring> Form1::ItemText(launch::ItemId item) {
-  const int index = Lst.IndexOf(item);
+std::optional<std::wstring> MainWindow::ItemText(launch::ItemId item) {
+  const int index = list_.IndexOf(item);
   if (index < 0) return std::nullopt;
-  return Lst.List(index);
+  return list_.Text(index);
 }
 
 // The item's start is told, if it failed, before its process is waited for;
 // then the events that came meanwhile run.
-void Form1::RunItem(const std::wstring& item_text, int show_command) {
-  const launch::StartOutcome outcome = launch::StartItem(item_text, show_command, hWnd());
+void MainWindow::RunItem(const std::wstring& item_text, int show_command) {
+  const launch::StartOutcome outcome = launch::StartItem(item_text, show_command, Handle());
   ReportStart(item_text, outcome);
   rt::WaitAnsweringSentMessages(outcome.process.get());
-  DoEvents();
+  DeliverWaitingMessages();
 }
 
-void Form1::ReportStart(const std::wstring& item_text, const launch::StartOutcome& outcome) {
+void MainWindow::ReportStart(const std::wstring& item_text, const launch::StartOutcome& outcome) {
   switch (outcome.result) {
     case launch::StartResult::kStarted:
       return;
     case launch::StartResult::kNoAssociatedProgram:
-      MsgBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
-                  texts::kProgramNotFoundTitle);
+      ShowMessageBox(texts::NoAssociatedProgram(item_text), MB_OK | MB_ICONEXCLAMATION,
+                     texts::kProgramNotFoundTitle);
       return;
     case launch::StartResult::kNoBrowser:
-      MsgBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      ShowMessageBox(texts::kNoBrowser, MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
       return;
     case launch::StartResult::kProbeNotWritten:
-      MsgBox(texts::BrowserProbeNotWritten(item_text,
-                                                texts::FailureDescription(*outcome.probe_failure)),
-                  MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
+      ShowMessageBox(texts::BrowserProbeNotWritten(
+                         item_text, texts::FailureDescription(*outcome.probe_failure)),
+                     MB_OK | MB_ICONEXCLAMATION, texts::kBrowserNotFoundTitle);
       return;
     case launch::StartResult::kNotStarted:
       // The system's words name the file the shell tried where they hold a
@@ -323,27 +331,27 @@ void Form1::ReportStart(const std::wstring& item_text, const launch::StartOutcom
   }
 }
 
-void Form1::ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) {
+void MainWindow::ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) {
   ReportNotStarted(item_text, texts::FailureDescription(failure));
 }
 
-void Form1::ReportNotStarted(const std::wstring& item_text, const std::wstring& reason) {
-  MsgBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
-              texts::kProgramName);
+void MainWindow::ReportNotStarted(const std::wstring& item_text, const std::wstring& reason) {
+  ShowMessageBox(texts::CannotStart(item_text, reason), MB_OK | MB_ICONEXCLAMATION,
+                 texts::kProgramName);
 }
 
 // The caption carries the count as well: the button of a minimised window
 // shows it where the taskbar shows no progress of its own (Wine's shows none).
-void Form1::ShowProgress(int started, int total) {
-  if (!taskbar_progress_) taskbar_progress_.emplace(hWnd());
+void MainWindow::ShowProgress(int started, int total) {
+  if (!taskbar_progress_) taskbar_progress_.emplace(Handle());
   taskbar_progress_->Show(started, total);
-  SetWindowTextW(hWnd(), texts::WalkProgressCaption(started, total).c_str());
+  SetWindowTextW(Handle(), texts::WalkProgressCaption(started, total).c_str());
 }
 
-void Form1::ClearProgress() {
+void MainWindow::ClearProgress() {
   taskbar_progress_.reset();
   // Nothing to clear on a window already closed.
-  if (hWnd()) SetWindowTextW(hWnd(), texts::kProgramName);
+  if (Handle()) SetWindowTextW(Handle(), texts::kProgramName);
 }
 
 }  // namespace app

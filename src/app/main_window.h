@@ -21,16 +21,17 @@
 
 namespace app {
 
-class Form1 final : public Form,
-                    private launch::LauncherWindow,
-                    private LayoutForm,
-                    private ListBox::Events {
+class MainWindow final : public Window,
+                         private launch::LauncherWindow,
+                         private LayoutWindow,
+                         private ListBox::Events {
  public:
   // `open_window_mark` marks the window as its folder's open window.
-  explicit Form1(std::wstring open_window_mark) : open_window_mark_(std::move(open_window_mark)) {}
-  ~Form1() override;
+  explicit MainWindow(std::wstring open_window_mark)
+      : open_window_mark_(std::move(open_window_mark)) {}
+  ~MainWindow() override;
 
-  // Creates the window and its controls, runs Form_Load and shows the window;
+  // Creates the window and its controls, runs LoadList and shows the window;
   // started with /run, it then runs the ticked items.
   void Load();
 
@@ -38,31 +39,31 @@ class Form1 final : public Form,
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnCommand(int id, int notification);
   // Closing the window and the end of the session both unload it, once.
-  void Unload();
+  void Close();
 
   // Event handlers.
-  void Form_Load();
-  void Form_Resize();
-  void Form_Unload();
-  void CAdd_Click();
-  void CDel_Click();
-  void CExe_Click();
-  void CWeb_Click();
-  void Lst_Click();
-  void Lst_OLEDragDrop(const std::vector<std::wstring>& files);
-  void Lst_DragDrop(int from, int to);
-  void Lst_MoveKey(int step);
-  void Lst_PasteKey();
-  void Lst_DeleteKey();
+  void LoadList();
+  void LayOut();
+  void SaveList();
+  void OnAddClicked();
+  void OnRemoveClicked();
+  void OnRunClicked();
+  void OnAddAddressClicked();
+  void OnItemClicked();
+  void OnFilesDropped(const std::vector<std::wstring>& files);
+  void OnItemDragged(int from, int to);
+  void OnMoveKey(int step);
+  void OnPasteKey();
+  void OnDeleteKey();
   // `position` is the point of the screen, or (-1, -1) for the menu key.
-  void Lst_ContextMenu(LPARAM position);
+  void OnContextMenu(LPARAM position);
 
   // launch::LauncherWindow
-  void Minimise() override { SetWindowState(1); }
-  void Restore() override { SetWindowState(0); }
-  std::vector<launch::ItemId> SelectedItems() override { return Lst.SelectedIds(); }
+  void Minimise() override { ShowWindow(Handle(), SW_MINIMIZE); }
+  void Restore() override { ShowWindow(Handle(), SW_RESTORE); }
+  std::vector<launch::ItemId> SelectedItems() override { return list_.SelectedIds(); }
   std::optional<std::wstring> ItemText(launch::ItemId item) override;
-  bool Unloaded() override { return unloaded_; }
+  bool Closed() override { return closed_; }
   void RunItem(const std::wstring& item_text, int show_command) override;
   void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override;
   // Tells the user how the item's start failed, if it did.
@@ -76,26 +77,26 @@ class Form1 final : public Form,
   void MoveKey(int step) override;
   void PasteKey() override;
 
-  // LayoutForm
-  float ScaleWidth() override { return Form::ScaleWidth(); }
-  float ScaleHeight() override { return Form::ScaleHeight(); }
-  void SetScaleHeight(float units) override { Form::SetScaleHeight(units); }
-  LayoutControl& List() override { return lst_layout_; }
-  LayoutControl& AddButton() override { return cadd_layout_; }
-  LayoutControl& RemoveButton() override { return cdel_layout_; }
-  LayoutControl& WebButton() override { return cweb_layout_; }
-  LayoutControl& RunButton() override { return cexe_layout_; }
+  // LayoutWindow
+  float ClientWidth() override { return Window::ClientWidth(); }
+  float ClientHeight() override { return Window::ClientHeight(); }
+  void RedefineVerticalUnit(float units) override { Window::RedefineVerticalUnit(units); }
+  LayoutControl& List() override { return list_layout_; }
+  LayoutControl& AddButton() override { return add_layout_; }
+  LayoutControl& RemoveButton() override { return remove_layout_; }
+  LayoutControl& AddAddressButton() override { return add_address_layout_; }
+  LayoutControl& RunButton() override { return run_layout_; }
 
-  ListBox Lst;
-  CommandButton CAdd;
-  CommandButton CDel;
-  CommandButton CExe;
-  CommandButton CWeb;
-  LayoutControlOf<ListBox> lst_layout_{Lst};
-  LayoutControlOf<CommandButton> cadd_layout_{CAdd};
-  LayoutControlOf<CommandButton> cdel_layout_{CDel};
-  LayoutControlOf<CommandButton> cexe_layout_{CExe};
-  LayoutControlOf<CommandButton> cweb_layout_{CWeb};
+  ListBox list_;
+  PushButton add_button_;
+  PushButton remove_button_;
+  PushButton run_button_;
+  PushButton add_address_button_;
+  LayoutControlOf<ListBox> list_layout_{list_};
+  LayoutControlOf<PushButton> add_layout_{add_button_};
+  LayoutControlOf<PushButton> remove_layout_{remove_button_};
+  LayoutControlOf<PushButton> run_layout_{run_button_};
+  LayoutControlOf<PushButton> add_address_layout_{add_address_button_};
   FileDropTarget* drop_target_ = nullptr;
   HWND focus_before_deactivation_ = nullptr;
   launch::RunInOrder run_in_order_;
@@ -107,7 +108,7 @@ class Form1 final : public Form,
   StartOptions start_options_;
   // A run was asked for while a box was up.
   bool run_when_enabled_ = false;
-  bool unloaded_ = false;
+  bool closed_ = false;
   bool shown_ = false;
   // While the window is first shown: the client size it was laid out for
   // just before it appeared.
