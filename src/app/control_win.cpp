@@ -2,11 +2,15 @@
 
 #include <string>
 
+#include "app/integer_pointers_win.h"
+#include "app/startup_failure.h"
 #include "runtime/failure.h"
 
 namespace app {
 
 namespace {
+
+constexpr UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE;
 
 int NonNegative(int pixels) {
   if (pixels < 0) throw rt::Failure(rt::FailureKind::kBadValue);
@@ -21,15 +25,17 @@ void Control::Create(const Window& window, std::wstring_view window_class,
   window_ = &window;
   const std::wstring class_name(window_class);
   const std::wstring caption_text(caption);
-  hwnd_ = CreateWindowExW(
-      ex_style, class_name.c_str(), caption_text.c_str(), style | WS_CHILD | WS_VISIBLE,
-      window.TwipsToPixels(place.left), window.TwipsToPixels(place.top),
-      window.TwipsToPixels(place.width), window.TwipsToPixels(place.height), window.Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(ex_style, class_name.c_str(), caption_text.c_str(),
+                          style | WS_CHILD | WS_VISIBLE, window.TwipsToPixels(place.left),
+                          window.TwipsToPixels(place.top), window.TwipsToPixels(place.width),
+                          window.TwipsToPixels(place.height), window.Handle(),
+                          PointerFromInteger<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw StartupFailure{StartupFailure::Step::kCreateWindow, GetLastError()};
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(window.Font()), FALSE);
 }
 
 RECT Control::PixelRect() const {
+  if (held_place_) return *held_place_;
   RECT rect{};
   GetWindowRect(hwnd_, &rect);
   MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
@@ -37,8 +43,31 @@ RECT Control::PixelRect() const {
 }
 
 void Control::MoveTo(const RECT& rect) {
+  if (held_place_) {
+    held_place_ = rect;
+    return;
+  }
   SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               kMoveFlags);
+}
+
+void Control::HoldPlace() { held_place_ = PixelRect(); }
+
+void Control::MoveHeldTogether(std::initializer_list<Control*> controls) {
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(controls.size()));
+  for (const Control* control : controls) {
+    const RECT& rect = *control->held_place_;
+    if (batch)
+      batch = DeferWindowPos(batch, control->hwnd_, nullptr, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top, kMoveFlags);
+  }
+  for (Control* control : controls) {
+    const RECT rect = *control->held_place_;
+    control->held_place_.reset();
+    // A batch the system had no room for is abandoned: each moves on its own.
+    if (!batch) control->MoveTo(rect);
+  }
+  if (batch) EndDeferWindowPos(batch);
 }
 
 float Control::Height() const {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "app/window_win.h"
@@ -26,6 +28,12 @@ class Control {
   void SetWidth(float units);
   void SetHeight(float units);
 
+  // From HoldPlace on, the setters and Height work on where the control is
+  // to go, and nothing moves until MoveHeldTogether moves the controls there,
+  // all in one batch, and ends their holds.
+  void HoldPlace();
+  static void MoveHeldTogether(std::initializer_list<Control*> controls);
+
  protected:
   void Create(const Window& window, std::wstring_view window_class, std::wstring_view caption,
               DWORD style, DWORD ex_style, int id, const TwipsRect& place);
@@ -36,6 +44,7 @@ class Control {
 
   const Window* window_ = nullptr;
   HWND hwnd_ = nullptr;
+  std::optional<RECT> held_place_;
 };
 
 }  // namespace app

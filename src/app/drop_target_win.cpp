@@ -40,7 +40,10 @@ FileDropTarget::FileDropTarget(HWND window, HWND notified) : window_(window), no
 
 FileDropTarget* FileDropTarget::Register(HWND window, HWND notified) {
   auto* target = new FileDropTarget(window, notified);
-  RegisterDragDrop(window, target);
+  if (FAILED(RegisterDragDrop(window, target))) {
+    target->Release();
+    return nullptr;
+  }
   return target;
 }
 

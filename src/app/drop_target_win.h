@@ -17,7 +17,8 @@ namespace app {
 // say) never holds up the program the files were dragged from.
 class FileDropTarget final : public IDropTarget {
  public:
-  // Registers a new target on the window; Revoke ends it.
+  // Registers a new target on the window; Revoke ends it. nullptr when the
+  // system refuses it: the window then takes no drops.
   static FileDropTarget* Register(HWND window, HWND notified);
   void Revoke();
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/integer_pointers_win.h"
 #include "app/message_box_win.h"
 #include "app/texts.h"
 
@@ -53,7 +54,9 @@ class DialogTemplate {
     ++words_[count_at_];
   }
 
-  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+  const DLGTEMPLATE* Template() const {
+    return reinterpret_cast<const DLGTEMPLATE*>(words_.data());
+  }
 
  private:
   void Add(WORD value) { words_.push_back(value); }
@@ -86,7 +89,7 @@ struct InputBoxState {
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: {
-      auto* state = reinterpret_cast<InputBoxState*>(lparam);
+      auto* state = PointerFromInteger<InputBoxState*>(lparam);
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       SetWindowTextW(dialog, state->title.c_str());
       SetDlgItemTextW(dialog, kPromptId, state->prompt.c_str());
@@ -95,7 +98,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     }
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
-        auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        auto* state = PointerFromInteger<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
         const HWND edit = GetDlgItem(dialog, kAnswerId);
         std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
         text.resize(
@@ -123,8 +126,8 @@ std::wstring InputBox(std::wstring_view prompt, std::wstring_view title) {
   dialog.AddControl(kEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 62, 226, 13, kAnswerId, L"");
   InputBoxState state{std::wstring(prompt), std::wstring(title), {}};
   const INT_PTR result =
-      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), BoxOwner(), InputBoxProc,
-                              reinterpret_cast<LPARAM>(&state));
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Template(), BoxOwner(),
+                              InputBoxProc, reinterpret_cast<LPARAM>(&state));
   return result == IDOK ? state.answer : std::wstring();
 }
 

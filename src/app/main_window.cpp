@@ -5,6 +5,7 @@
 
 #include "app/add_items_win.h"
 #include "app/events_win.h"
+#include "app/integer_pointers_win.h"
 #include "app/item_menu_win.h"
 #include "app/list_store_win.h"
 #include "app/message_box_win.h"
@@ -73,82 +74,107 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_VKEYTOITEM:
-      if (LOWORD(wparam) == VK_DELETE) {
-        Dispatch([this] { OnDeleteKey(); });
-        return -2;  // the list box does nothing more with it
-      }
-      // Any other key in the list moves its focus; the list box handles it.
-      list_.MarkFocusTaken();
-      return -1;
+      return OnListKey(LOWORD(wparam));
     case WM_CONTEXTMENU:
-      if (reinterpret_cast<HWND>(wparam) != list_.Handle()) break;
+      if (PointerFromInteger<HWND>(wparam) != list_.Handle()) break;
       Dispatch([&] { OnContextMenu(lparam); });
       return 0;
     case WM_DROPFILES: {
-      const auto drop = reinterpret_cast<HDROP>(wparam);
+      const auto drop = PointerFromInteger<HDROP>(wparam);
       Dispatch([&] { OnFilesDropped(TakeDroppedFiles(drop)); });
       return 0;
     }
     case WM_SHOWWINDOW:
-      // Showing the window raises the first layout, as it is shown but
-      // before it appears: hidden controls move without drawing anything.
-      // The size message that showing then sends finds them laid out.
-      if (wparam && !shown_) {
-        shown_ = true;
-        first_layout_size_ = ClientSizePixels();
-        Dispatch([this] { LayOut(); });
-      }
-      return DefaultHandling(message, wparam, lparam);
-    case WM_SIZE: {
-      const SIZE client = ClientSizePixels();
-      const bool laid_out = first_layout_size_ && first_layout_size_->cx == client.cx &&
-                            first_layout_size_->cy == client.cy;
-      first_layout_size_.reset();
-      if (!laid_out) Dispatch([this] { LayOut(); });
+      if (wparam) OnShown();
+      break;
+    case WM_SIZE:
+      OnSize();
       return 0;
-    }
     case WM_ENABLE:
-      if (wparam && run_when_enabled_) {
-        run_when_enabled_ = false;
-        AskToRunTickedItems(Handle());
-      }
+      if (wparam) OnEnabled();
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) focus_before_deactivation_ = GetFocus();
       return 0;
     case WM_SETFOCUS:
-      SetFocus(focus_before_deactivation_ && IsChild(Handle(), focus_before_deactivation_)
-                   ? focus_before_deactivation_
-                   : list_.Handle());
+      OnFocus();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
       // The session ends, or the Restart Manager wants the program closed
       // (ENDSESSION_CLOSEAPP): it closes as if the user closed it.
-      if (!wparam) return 0;
-      [[fallthrough]];
+      if (wparam) OnClose();
+      return 0;
     case WM_CLOSE:
-      Close();
-      DestroyWindow(Handle());
+      OnClose();
       return 0;
     case WM_DESTROY:
       SetBoxOwner(nullptr);
       PostQuitMessage(0);
       return 0;
   }
-  // What a start with /run asks for (AskToRunTickedItems). While a box
-  // of ours is up the window is disabled and the run waits for its answer,
-  // as a click on the button would have to.
   if (message == RunTickedItemsMessage()) {
-    if (!IsWindowEnabled(Handle())) {
-      run_when_enabled_ = true;
-      return 0;
-    }
-    Dispatch([this] { OnRunClicked(); });
+    OnRunAsked();
     return 0;
   }
   return DefaultHandling(message, wparam, lparam);
+}
+
+LRESULT MainWindow::OnListKey(WORD key) {
+  if (key == VK_DELETE) {
+    Dispatch([this] { OnDeleteKey(); });
+    return -2;  // the list box does nothing more with it
+  }
+  // Any other key in the list moves its focus; the list box handles it.
+  list_.MarkFocusTaken();
+  return -1;
+}
+
+// Showing the window raises the first layout, as it is shown but before it
+// appears: hidden controls move without drawing anything. The size message
+// that showing then sends finds them laid out.
+void MainWindow::OnShown() {
+  if (shown_) return;
+  shown_ = true;
+  first_layout_size_ = ClientSizePixels();
+  Dispatch([this] { LayOut(); });
+}
+
+void MainWindow::OnSize() {
+  const SIZE client = ClientSizePixels();
+  const bool laid_out = first_layout_size_ && first_layout_size_->cx == client.cx &&
+                        first_layout_size_->cy == client.cy;
+  first_layout_size_.reset();
+  if (!laid_out) Dispatch([this] { LayOut(); });
+}
+
+void MainWindow::OnEnabled() {
+  if (!run_when_enabled_) return;
+  run_when_enabled_ = false;
+  AskToRunTickedItems(Handle());
+}
+
+void MainWindow::OnFocus() {
+  SetFocus(focus_before_deactivation_ && IsChild(Handle(), focus_before_deactivation_)
+               ? focus_before_deactivation_
+               : list_.Handle());
+}
+
+void MainWindow::OnClose() {
+  Close();
+  DestroyWindow(Handle());
+}
+
+// What a start with /run asks for (AskToRunTickedItems). While a box of ours
+// is up the window is disabled and the run waits for its answer, as a click
+// on the button would have to.
+void MainWindow::OnRunAsked() {
+  if (!IsWindowEnabled(Handle())) {
+    run_when_enabled_ = true;
+    return;
+  }
+  Dispatch([this] { OnRunClicked(); });
 }
 
 void MainWindow::OnCommand(int id, int notification) {
@@ -207,7 +233,13 @@ void MainWindow::LayOut() {
   // drawing back on would show a hidden window).
   const bool drawn = IsWindowVisible(Handle()) && !IsIconic(Handle());
   if (drawn) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  // The list moves as it is laid out, so the buttons go beneath the height
+  // it really took; the buttons then move together.
+  const std::initializer_list<Control*> buttons{&add_button_, &remove_button_, &add_address_button_,
+                                                &run_button_};
+  for (Control* button : buttons) button->HoldPlace();
   LayOutControls(*this);
+  Control::MoveHeldTogether(buttons);
   if (!drawn) return;
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   RedrawWindow(Handle(), nullptr, nullptr,

@@ -37,7 +37,16 @@ class MainWindow final : public Window,
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // Where the window's messages go.
   void OnCommand(int id, int notification);
+  // A key in the list: what the list box is to do with it (WM_VKEYTOITEM).
+  LRESULT OnListKey(WORD key);
+  void OnShown();
+  void OnSize();
+  void OnEnabled();
+  void OnFocus();
+  void OnClose();
+  void OnRunAsked();
   // Closing the window and the end of the session both unload it, once.
   void Close();
 

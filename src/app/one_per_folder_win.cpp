@@ -1,5 +1,6 @@
 #include "app/one_per_folder_win.h"
 
+#include "app/integer_pointers_win.h"
 #include "app/one_per_folder.h"
 #include "app/start_options_win.h"
 #include "runtime/paths.h"
@@ -29,7 +30,7 @@ struct WindowSearch {
 };
 
 BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
+  auto* search = PointerFromInteger<WindowSearch*>(context);
   if (!GetPropW(window, search->name->c_str())) return TRUE;
   search->found = window;
   return FALSE;

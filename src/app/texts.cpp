@@ -183,6 +183,22 @@ std::wstring UnforeseenFailure(const rt::Failure& failure) {
          FailureDescription(failure);
 }
 
+std::wstring StartupFailed(app::StartupFailure::Step step, const std::wstring& reason) {
+  std::wstring what;
+  switch (step) {
+    case app::StartupFailure::Step::kRegisterWindowClass:
+      what = L"its window class was not registered";
+      break;
+    case app::StartupFailure::Step::kCreateWindow:
+      what = L"its window was not created";
+      break;
+    case app::StartupFailure::Step::kInitializeOle:
+      what = L"OLE was not initialized";
+      break;
+  }
+  return L"Tavimo cannot start: " + what + L".\n\n" + reason;
+}
+
 std::wstring SystemReason(unsigned long error_code, const std::wstring& system_words) {
   if (!system_words.empty()) return system_words;
   return L"Windows error " + std::to_wstring(error_code);

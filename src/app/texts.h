@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/startup_failure.h"
 #include "runtime/failure.h"
 
 namespace texts {
@@ -73,6 +74,8 @@ std::wstring FailureDescription(const rt::Failure& failure);
 // The box of a failure that no handler foresaw: its number among the
 // program's run-time errors, and its description.
 std::wstring UnforeseenFailure(const rt::Failure& failure);
+// The one box of a start that could not open the window.
+std::wstring StartupFailed(app::StartupFailure::Step step, const std::wstring& reason);
 // The system's words for an error code, or the code in figures where the
 // system has none.
 std::wstring SystemReason(unsigned long error_code, const std::wstring& system_words);

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "app/integer_pointers_win.h"
+#include "app/startup_failure.h"
+
 namespace app {
 
 namespace {
@@ -55,18 +58,20 @@ void Window::Create(std::wstring_view window_class, std::wstring_view caption,
                                              GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hbrBackground = PointerFromInteger<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = class_name.c_str();
-  RegisterClassExW(&wc);
+  if (!RegisterClassExW(&wc))
+    throw StartupFailure{StartupFailure::Step::kRegisterWindowClass, GetLastError()};
 
   dpi_ = ScreenDpi();
   font_ = CreateMessageFont();
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   RECT frame{0, 0, TwipsToPixels(client_width_twips), TwipsToPixels(client_height_twips)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  CreateWindowExW(0, class_name.c_str(), caption_text.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                  wc.hInstance, this);
+  if (!CreateWindowExW(0, class_name.c_str(), caption_text.c_str(), style, CW_USEDEFAULT,
+                       CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                       nullptr, wc.hInstance, this))
+    throw StartupFailure{StartupFailure::Step::kCreateWindow, GetLastError()};
   // The class's icons are the window's: the title bar, the task bar and
   // Alt+Tab take them from the class when the window sets none of its own.
   // Setting them on the window as well cost 40 more wineserver requests at
@@ -79,11 +84,11 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    auto* window = static_cast<Window*>(PointerFromInteger<CREATESTRUCTW*>(lparam)->lpCreateParams);
     window->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
-  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* window = PointerFromInteger<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!window) return DefWindowProcW(hwnd, message, wparam, lparam);
   const LRESULT result = window->HandleMessage(message, wparam, lparam);
   if (message == WM_NCDESTROY) {

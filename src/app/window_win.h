@@ -39,7 +39,7 @@ class Window {
  protected:
   // Creates the window (hidden) with its client area given in twips, placed
   // where the system places new windows.
-  // The window shows the icon resource `icon_id`.
+  // The window shows the icon resource `icon_id`. Throws StartupFailure.
   void Create(std::wstring_view window_class, std::wstring_view caption, int client_width_twips,
               int client_height_twips, int icon_id);
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
