@@ -1,5 +1,6 @@
-// The window thread's event handling: the message loop, DoEvents, and the
-// dispatch that turns a failure no handler foresaw into a message box.
+// The window thread's event handling: the message loop, the delivery of
+// waiting messages, and the dispatch that turns a failure no handler foresaw
+// into a message box.
 #pragma once
 
 #include <windows.h>

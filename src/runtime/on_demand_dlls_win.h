@@ -1,8 +1,9 @@
 // Where the program's DLLs come from, and the few functions it takes from
-// SHELL32 and COMDLG32. Neither DLL is loaded at start: only a drop, a paste of files, a run,
-// opening an item's folder or the open-file dialog needs them, and every DLL loaded at start slows
-// start-up and, under Wine, every process the program starts. Each function loads its DLL on first
-// use and throws a Failure when the DLL or the function cannot be had.
+// SHELL32 and COMDLG32. Neither DLL is loaded at start: only a drop, a paste
+// of files, a run, opening an item's folder or the open-file dialog needs
+// them, and every DLL loaded at start slows start-up and, under Wine, every
+// process the program starts. Each function loads its DLL on first use and
+// throws a Failure when the DLL or the function cannot be had.
 #pragma once
 
 #include <windows.h>
