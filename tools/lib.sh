@@ -56,12 +56,18 @@ use_wine() {
 # else the same sources built for 64-bit Windows under 64-bit Wine.
 pick_wine() { if runs_32bit; then use_wine 32; else use_wine 64; fi; }
 
+# Configures one cross build, with the compile database clang-tidy reads:
+# configure_windows TOOLCHAIN TYPE
+configure_windows() {
+  cmake -S "$TOP" -B "$BUILD/$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/$1.cmake" \
+    -DCMAKE_BUILD_TYPE="$2" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+}
+
 # Configures and builds one cross build: build_windows TOOLCHAIN TYPE [targets...]
 build_windows() {
-  local toolchain=$1 type=$2 dir=$BUILD/$1
+  configure_windows "$1" "$2"
+  local dir=$BUILD/$1
   shift 2
-  cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/$toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE="$type" >/dev/null
   cmake --build "$dir" -j2 ${1:+--target "$@"}
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit tests (with the store's fuzz corpus),
-# clang-tidy over the native build's sources, the release build of tavimo.exe
-# with its checks, and the end-to-end tests of the real program under Wine on
+# clang-tidy over the sources of the native and the 32-bit Windows builds,
+# the release build of tavimo.exe with its checks, and the end-to-end tests of the real program under Wine on
 # a virtual display, for both widths: the 64-bit build natively under 64-bit
 # Wine, and the shipped 32-bit build under 32-bit Wine, natively where this
 # kernel runs 32-bit programs and in a virtual machine where it does not
@@ -37,13 +37,6 @@ count() {
 }
 check() {  # check LABEL COMMAND...: one passed or failed check
   if "${@:2}"; then passed=$((passed + 1)); say "$1: passed"; else failed=$((failed + 1)); say "$1: FAILED"; fi
-}
-# clang-tidy with the checked-in .clang-tidy over the native build's sources,
-# its test files aside: parsing GoogleTest in each would take four times as
-# long. Any finding is an error there, and fails the check.
-tidy() {
-  run-clang-tidy -j 2 -quiet -p "$BUILD/native" '^(?!.*_test\.cpp$).*/(src|bench|tests)/.*\.cpp$' \
-    >"$BUILD/tidy.log" 2>&1 || { grep -v '^clang-tidy\|warnings generated' "$BUILD/tidy.log"; return 1; }
 }
 phases=() phase_began=$SECONDS
 phase_done() {  # phase_done NAME: the time since the last phase ended
@@ -86,7 +79,7 @@ cmake -S "$TOP" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXP
 phase_done "native build"
 (cd "$BUILD/native" && ctest --output-on-failure -j2 2>&1) | tee "$BUILD/unit.log" | tail -n 25
 count "unit tests" "$BUILD/unit.log"
-check "clang-tidy finds nothing in the native build's sources (.clang-tidy)" tidy
+check "clang-tidy finds nothing in the native build's sources (tools/tidy.sh native)" "$TOP/tools/tidy.sh" native
 phase_done "unit tests and clang-tidy"
 
 # fresh_build TOOLCHAIN LOG: one width's release build of tavimo.exe and its
@@ -101,7 +94,8 @@ say "release builds of tavimo.exe and the test programs, 32-bit (shipped) and 64
 check "the 32-bit release build" fresh_build mingw-i686 "$BUILD/release-build.log"
 check "tavimo.exe is a 32-bit Windows GUI program" "$TOP/tools/check-exe.sh" "$BUILD/mingw-i686/bin/tavimo.exe"
 check "the 64-bit release build" fresh_build mingw-x86_64 "$BUILD/e2e-build.log"
-phase_done "Windows builds"
+check "clang-tidy finds nothing in the 32-bit build's sources (tools/tidy.sh windows)" "$TOP/tools/tidy.sh" windows
+phase_done "Windows builds and their clang-tidy"
 
 say "end-to-end tests of the 64-bit build, natively under 64-bit Wine"
 "$TOP/tools/e2e-suites.sh" 64

@@ -1,7 +1,7 @@
 #include "app/item_menu.h"
 
+#include "app/texts.h"
 #include "launch/route.h"
-#include "runtime/texts.h"
 
 namespace app {
 

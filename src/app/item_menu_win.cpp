@@ -1,10 +1,10 @@
 #include "app/item_menu_win.h"
 
-#include "runtime/message_box_win.h"
+#include "app/message_box_win.h"
+#include "app/texts.h"
 #include "runtime/on_demand_dlls_win.h"
-#include "runtime/short_path_win.h"
+#include "runtime/paths.h"
 #include "runtime/system_error_win.h"
-#include "runtime/texts.h"
 
 namespace app {
 
@@ -44,8 +44,9 @@ void OpenItemLocation(const std::wstring& item_text) {
     const DWORD code = HRESULT_FACILITY(result) == FACILITY_WIN32
                            ? static_cast<DWORD>(HRESULT_CODE(result))
                            : static_cast<DWORD>(result);
-    rt::MsgBox(texts::LocationNotOpened(item_text, rt::SystemErrorText(code, file)),
-               MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+    app::ShowMessageBox(texts::LocationNotOpened(
+                            item_text, texts::SystemReason(code, rt::SystemErrorText(code, file))),
+                        MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "runtime/run_error.h"
-#include "runtime/scale.h"
+#include "app/scale.h"
+#include "runtime/failure.h"
+
+namespace app {
 
 namespace {
 
@@ -17,28 +19,27 @@ constexpr int kLeftColumn = 0;
 constexpr int kRightColumn = 1;
 enum ButtonRow { kFirstRow, kSecondRow };
 
-// The layout runs On Error Resume Next: a run-time error abandons the step
-// it arose in and the next step runs.
+// A failure abandons the step it arose in, and the next step runs.
 template <typename Step>
 void RunStep(Step step) {
   try {
     step();
-  } catch (const rt::RunError&) {
+  } catch (const rt::Failure&) {
   }
 }
 
-// Where a formula reads CAdd.Height and another value, CAdd.Height is read
-// first: when a read fails, the reads after it in its step are not made.
-double RowTop(LayoutForm& form, ButtonRow row) {
-  if (row == kFirstRow) return form.List().Height();
-  const double button_height = form.AddButton().Height();
-  return form.List().Height() + button_height;
+// Where a formula reads the add button's height and another value, that
+// height is read first: when a read fails, the reads after it in its step are not made.
+double RowTop(LayoutWindow& window, ButtonRow row) {
+  if (row == kFirstRow) return window.List().Height();
+  const double button_height = window.AddButton().Height();
+  return window.List().Height() + button_height;
 }
 
-void PlaceButton(LayoutForm& form, LayoutControl& button, int column, ButtonRow row) {
-  RunStep([&] { button.SetLeft(rt::RoundToSingle(form.ScaleWidth() / 2.0 * column)); });
-  RunStep([&] { button.SetTop(rt::RoundToSingle(RowTop(form, row))); });
-  RunStep([&] { button.SetWidth(rt::RoundToSingle(form.ScaleWidth() / 2.0)); });
+void PlaceButton(LayoutWindow& window, LayoutControl& button, int column, ButtonRow row) {
+  RunStep([&] { button.SetLeft(RoundToSingle(window.ClientWidth() / 2.0 * column)); });
+  RunStep([&] { button.SetTop(RoundToSingle(RowTop(window, row))); });
+  RunStep([&] { button.SetWidth(RoundToSingle(window.ClientWidth() / 2.0)); });
 }
 
 }  // namespace
@@ -46,26 +47,29 @@ void PlaceButton(LayoutForm& form, LayoutControl& button, int column, ButtonRow 
 // Each formula is evaluated in double precision and rounded to single
 // precision once, when handed to its property; a result that is no finite
 // single raises there and abandons its step.
-void LayOutControls(LayoutForm& form) {
-  LayoutControl& list = form.List();
+void LayOutControls(LayoutWindow& window) {
+  LayoutControl& list = window.List();
   RunStep([&] {
-    const double button_height = form.AddButton().Height();
-    list.SetHeight(rt::RoundToSingle(form.ScaleHeight() - 2 * button_height));
+    const double button_height = window.AddButton().Height();
+    list.SetHeight(RoundToSingle(window.ClientHeight() - 2 * button_height));
   });
-  RunStep([&] { list.SetWidth(rt::RoundToSingle(form.ScaleWidth())); });
-  PlaceButton(form, form.AddButton(), kLeftColumn, kFirstRow);
-  PlaceButton(form, form.RemoveButton(), kRightColumn, kFirstRow);
-  PlaceButton(form, form.WebButton(), kLeftColumn, kSecondRow);
-  PlaceButton(form, form.RunButton(), kRightColumn, kSecondRow);
+  RunStep([&] { list.SetWidth(RoundToSingle(window.ClientWidth())); });
+  PlaceButton(window, window.AddButton(), kLeftColumn, kFirstRow);
+  PlaceButton(window, window.RemoveButton(), kRightColumn, kFirstRow);
+  PlaceButton(window, window.AddAddressButton(), kLeftColumn, kSecondRow);
+  PlaceButton(window, window.RunButton(), kRightColumn, kSecondRow);
   RunStep([&] {
-    const double button_height = form.AddButton().Height();
-    form.SetScaleHeight(rt::RoundToSingle(2 * button_height + list.Height()));
+    const double button_height = window.AddButton().Height();
+    window.RedefineVerticalUnit(RoundToSingle(2 * button_height + list.Height()));
   });
 }
 
 int32_t HorizontalExtent(float text_width) {
-  const double base = text_width > 0 ? rt::RoundHalfToEven(text_width) : 0;
+  const double base = text_width > 0 ? RoundHalfToEven(text_width) : 0;
   // A base beyond the 32-bit range overflows as well as the sum does.
-  if (base + kExtentMargin > std::numeric_limits<int32_t>::max()) rt::Raise(rt::kOverflow);
+  if (base + kExtentMargin > std::numeric_limits<int32_t>::max())
+    throw rt::Failure(rt::FailureKind::kOverflow);
   return static_cast<int32_t>(base) + kExtentMargin;
 }
+
+}  // namespace app

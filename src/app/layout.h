@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace app {
+
 // What the layout moves and sizes in a control, in the window's scale units.
 class LayoutControl {
  public:
@@ -32,34 +34,35 @@ class LayoutControlOf final : public LayoutControl {
   Control& control_;
 };
 
-// The window as the layout sees it: its client area in scale units, and its
-// controls.
-class LayoutForm {
+// The window as the layout sees it: its client area in the layout's units,
+// and its controls.
+class LayoutWindow {
  public:
-  virtual ~LayoutForm() = default;
-  virtual float ScaleWidth() = 0;
-  virtual float ScaleHeight() = 0;
+  virtual ~LayoutWindow() = default;
+  virtual float ClientWidth() = 0;
+  virtual float ClientHeight() = 0;
   // Redefines the vertical unit so that the client height counts `units`.
-  virtual void SetScaleHeight(float units) = 0;
+  virtual void RedefineVerticalUnit(float units) = 0;
   virtual LayoutControl& List() = 0;
-  // CAdd; its height is the height of both button rows.
+  // Its height is the height of each button row.
   virtual LayoutControl& AddButton() = 0;
-  virtual LayoutControl& RemoveButton() = 0;  // CDel
-  virtual LayoutControl& WebButton() = 0;     // CWeb
-  virtual LayoutControl& RunButton() = 0;     // CExe
+  virtual LayoutControl& RemoveButton() = 0;
+  virtual LayoutControl& AddAddressButton() = 0;
+  virtual LayoutControl& RunButton() = 0;
 };
 
-// Form_Resize's work. Lays the controls out in fifteen steps, each reading
-// its values when it runs, so the buttons follow the height the list
-// actually took (a list showing whole rows only shortens itself). A step
-// that raises a run-time error is abandoned and the next one runs: a window
-// lower than two buttons, whose list refuses a negative height, still gets
-// its buttons placed. The last step redefines the vertical unit so that the
-// client height counts the list and the two button rows.
-void LayOutControls(LayoutForm& form);
+// Lays the controls out in fifteen steps, each reading its values when it
+// runs, so the buttons follow the height the list actually took (a list
+// showing whole rows only shortens itself). A step that fails is abandoned
+// and the next one runs: a window lower than two buttons, whose list refuses a negative height,
+// still gets its buttons placed. The last step redefines the vertical unit so that the client
+// height counts the list and the two button rows.
+void LayOutControls(LayoutWindow& window);
 
 // The list box's horizontal extent, in pixels, for a text measuring
 // `text_width` in the window's horizontal units: the width rounded to the
 // nearest whole number (a half to the even neighbour; 0 for a width of 0 or
-// less) plus a margin of 10. Raises 6 (Overflow) past the 32-bit range.
+// less) plus a margin of 10. Throws kOverflow past the 32-bit range.
 int32_t HorizontalExtent(float text_width);
+
+}  // namespace app

@@ -2,12 +2,10 @@
 
 #include <string>
 
+#include "app/message_box_win.h"
+#include "app/texts.h"
 #include "items/store.h"
-#include "runtime/app_win.h"
-#include "runtime/message_box_win.h"
-#include "runtime/program_folder.h"
-#include "runtime/run_error.h"
-#include "runtime/texts.h"
+#include "runtime/paths.h"
 
 namespace app {
 
@@ -20,7 +18,7 @@ using items::StoreReading;
 // list is quick only with drawing off and room made first.
 class ListFiller final : public items::StoredItemSink {
  public:
-  explicit ListFiller(rt::ListBox& list) : list_(list), next_index_(list.ListCount()) {
+  explicit ListFiller(app::ListBox& list) : list_(list), next_index_(list.Count()) {
     list_.SetRedraw(false);
   }
   ~ListFiller() { list_.SetRedraw(true); }
@@ -32,13 +30,13 @@ class ListFiller final : public items::StoredItemSink {
     list_.Reserve(static_cast<int>(most_items), file_bytes * sizeof(wchar_t));
   }
   void Take(const std::wstring& text, bool selected) override {
-    list_.AddItem(text);
+    list_.Append(text);
     if (selected) list_.SetSelected(next_index_, true);
     ++next_index_;
   }
 
  private:
-  rt::ListBox& list_;
+  app::ListBox& list_;
   int next_index_;
 };
 
@@ -47,9 +45,10 @@ class ListFiller final : public items::StoredItemSink {
 std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
   switch (reading.cause) {
     case StopCause::kNotOpened:
-      return texts::StoreNotOpened(reading.reason);
+      return texts::StoreNotOpened(texts::FailureDescription(*reading.failure));
     case StopCause::kItemRefused:
-      return texts::StoreItemRefused(*reading.stopped_at_line, reading.reason);
+      return texts::StoreItemRefused(*reading.stopped_at_line,
+                                     texts::FailureDescription(*reading.failure));
     case StopCause::kUnreadableRecord:
       break;
   }
@@ -58,28 +57,28 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
 
 // The store file's bytes for the list, straight from the list: a long list
 // is never held a second time as items.
-std::string StoreBytesOf(const rt::ListBox& list) {
+std::string StoreBytesOf(const app::ListBox& list) {
   std::string bytes;
-  const int count = list.ListCount();
-  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.List(i), list.Selected(i));
+  const int count = list.Count();
+  for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.Text(i), list.IsSelected(i));
   return bytes;
 }
 
 }  // namespace
 
-StoreReading LoadStoreIntoList(rt::ListBox& list) {
+StoreReading LoadStoreIntoList(app::ListBox& list) {
   ListFiller filler(list);
-  return items::ReadItemStore(rt::App::Path(), filler);
+  return items::ReadItemStore(rt::ProgramFolder(), filler);
 }
 
 std::optional<std::string> ListFromUnreadFile(const StoreReading& reading,
-                                              const rt::ListBox& list) {
+                                              const app::ListBox& list) {
   if (!reading.stopped_at_line) return std::nullopt;
   return StoreBytesOf(list);
 }
 
 void ReportStoreLoad(const StoreReading& reading) {
-  const std::wstring store = rt::InProgramFolder(rt::App::Path(), items::kStoreFileName);
+  const std::wstring store = rt::PathInFolder(rt::ProgramFolder(), items::kStoreFileName);
   const std::wstring where_and_why =
       reading.stopped_at_line ? WhereAndWhyItStopped(reading) : std::wstring();
   std::wstring text;
@@ -92,15 +91,17 @@ void ReportStoreLoad(const StoreReading& reading) {
     if (!text.empty()) text += L"\n\n";
     text += texts::EarlierBackups(reading.earlier_backups);
   }
-  if (!text.empty()) rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  if (!text.empty()) app::ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
-void SaveListToStore(const rt::ListBox& list,
+void SaveListToStore(const app::ListBox& list,
                      const std::optional<std::string>& list_from_unread_file) {
-  try {
-    items::SaveStoreBytes(rt::App::Path(), StoreBytesOf(list), list_from_unread_file);
-  } catch (const rt::RunError& error) {
-    rt::MsgBox(error.description, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  const std::optional<items::SaveFailure> failure =
+      items::SaveStoreBytes(rt::ProgramFolder(), StoreBytesOf(list), list_from_unread_file);
+  if (failure) {
+    app::ShowMessageBox(
+        texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
+        MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

@@ -1,8 +1,9 @@
 #include "app/one_per_folder_win.h"
 
+#include "app/integer_pointers_win.h"
 #include "app/one_per_folder.h"
 #include "app/start_options_win.h"
-#include "runtime/app_win.h"
+#include "runtime/paths.h"
 
 namespace app {
 
@@ -11,7 +12,7 @@ namespace {
 // The folder's identity from the file system, the same by every path to it;
 // by its path where the folder cannot be opened.
 std::wstring ClaimNameOfProgramFolder() {
-  const std::wstring folder = rt::App::Path();
+  const std::wstring folder = rt::ProgramFolder();
   const HANDLE handle = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -29,7 +30,7 @@ struct WindowSearch {
 };
 
 BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
+  auto* search = PointerFromInteger<WindowSearch*>(context);
   if (!GetPropW(window, search->name->c_str())) return TRUE;
   search->found = window;
   return FALSE;

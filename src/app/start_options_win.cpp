@@ -1,7 +1,7 @@
 #include "app/start_options_win.h"
 
-#include "runtime/message_box_win.h"
-#include "runtime/texts.h"
+#include "app/message_box_win.h"
+#include "app/texts.h"
 
 namespace app {
 
@@ -9,8 +9,8 @@ StartOptions StartOptionsOfThisProgram() { return ParseStartOptions(GetCommandLi
 
 void ReportUnknownArguments(const StartOptions& options) {
   if (options.unknown.empty()) return;
-  rt::MsgBox(texts::UnknownArguments(options.unknown, kRunOption), MB_OK | MB_ICONEXCLAMATION,
-             texts::kProgramName);
+  app::ShowMessageBox(texts::UnknownArguments(options.unknown, kRunOption),
+                      MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
 UINT RunTickedItemsMessage() {

@@ -1,7 +1,5 @@
 #include "items/record_line.h"
 
-#include "runtime/run_error.h"
-
 namespace items {
 
 namespace {
@@ -110,8 +108,8 @@ bool RecordReader::AtEnd() const {
   return lines_.Rest().find_first_not_of(kBlanksAndLineEnds) == std::string_view::npos;
 }
 
-void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
-  if (AtEnd()) rt::Raise(rt::kInputPastEndOfFile);
+bool RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
+  if (AtEnd()) return false;
   // Not at the end, so a line that is not blank follows.
   std::string_view line;
   do {
@@ -119,8 +117,9 @@ void RecordReader::ReadTextAndFlag(std::string& text, bool& flag) {
     ++line_;
   } while (IsBlank(line));
   std::string_view read_text;
-  if (!ParseTextAndFlag(line, read_text, flag)) rt::Raise(rt::kTypeMismatch);
+  if (!ParseTextAndFlag(line, read_text, flag)) return false;
   text.assign(read_text);
+  return true;
 }
 
 }  // namespace items

@@ -64,10 +64,10 @@ class RecordReader {
   bool AtEnd() const;
 
   // Reads the next record line as a text and a flag (ParseTextAndFlag),
-  // passing over the blank lines before it. Throws RunError 62 (Input past
-  // end of file) when AtEnd(), 13 (Type mismatch) for a line it cannot
-  // read; that line is consumed either way.
-  void ReadTextAndFlag(std::string& text, bool& flag);
+  // passing over the blank lines before it. False, leaving text and flag
+  // alone, when AtEnd() or for a line it cannot read; that line is consumed
+  // either way.
+  bool ReadTextAndFlag(std::string& text, bool& flag);
 
   // The 1-based line of the record read last, read or not; 0 before the
   // first.

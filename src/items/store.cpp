@@ -7,10 +7,9 @@
 
 #include "items/record_line.h"
 #include "runtime/ansi.h"
+#include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/program_folder.h"
-#include "runtime/run_error.h"
-#include "runtime/texts.h"
+#include "runtime/paths.h"
 #include "runtime/utf16.h"
 
 namespace items {
@@ -41,11 +40,11 @@ bool TakeText(std::string_view bytes, bool utf8, std::wstring& text) {
   return rt::FromUtf8Exact(bytes, text) && rt::ToAnsiExact(text, as_saved);
 }
 
-StoreReading StoppedAt(int line, StopCause cause, std::wstring reason = {}) {
+StoreReading StoppedAt(int line, StopCause cause, std::optional<rt::Failure> failure = {}) {
   StoreReading reading;
   reading.stopped_at_line = line;
   reading.cause = cause;
-  reading.reason = std::move(reason);
+  reading.failure = std::move(failure);
   return reading;
 }
 
@@ -77,26 +76,23 @@ StoreReading ReadItems(std::string_view bytes, StoredItemSink& sink) {
     bool selected = false;
     std::wstring text;
     for (size_t taken_items = 0; !reader.AtEnd(); ++taken_items) {
-      bool taken = false;
-      try {
-        reader.ReadTextAndFlag(text_bytes, selected);
-        taken = taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
-      } catch (const rt::RunError&) {
-      }
+      const bool taken = reader.ReadTextAndFlag(text_bytes, selected) &&
+                         taken_items < kMostLoadedItems && TakeText(text_bytes, utf8, text);
       if (!taken) return StoppedAt(reader.Line(), StopCause::kUnreadableRecord);
       sink.Take(text, selected);
     }
-  } catch (const rt::RunError& error) {
-    return StoppedAt(failed_line(), StopCause::kItemRefused, error.description);
+  } catch (const rt::Failure& failure) {
+    return StoppedAt(failed_line(), StopCause::kItemRefused, failure);
   } catch (const std::bad_alloc&) {
     return StoppedAt(failed_line(), StopCause::kItemRefused,
-                     texts::ErrorDescription(rt::kOutOfMemory));
+                     rt::Failure(rt::FailureKind::kOutOfMemory));
   }
   return {};
 }
 
-bool IsMissing(const rt::RunError& error) {
-  return error.number == rt::kFileNotFound || error.number == rt::kPathNotFound;
+bool IsMissing(const rt::Failure& failure) {
+  return failure.kind == rt::FailureKind::kFileNotFound ||
+         failure.kind == rt::FailureKind::kPathNotFound;
 }
 
 // The temporary files of saves that did not end, newest first.
@@ -118,18 +114,18 @@ std::vector<rt::FoundFile> Leftovers(const std::wstring& program_folder) {
 // its path in `leftover_temp`.
 std::string ReadStoreOrLeftover(const std::wstring& program_folder, std::wstring& leftover_temp) {
   try {
-    return rt::ReadFileBytes(rt::InProgramFolder(program_folder, kStoreFileName));
-  } catch (const rt::RunError& error) {
-    if (!IsMissing(error)) throw;
+    return rt::ReadFileBytes(rt::PathInFolder(program_folder, kStoreFileName));
+  } catch (const rt::Failure& failure) {
+    if (!IsMissing(failure)) throw;
   }
   const std::vector<rt::FoundFile> leftovers = Leftovers(program_folder);
-  if (leftovers.empty()) rt::Raise(rt::kFileNotFound);
-  leftover_temp = rt::InProgramFolder(program_folder, leftovers.front().name);
+  if (leftovers.empty()) throw rt::Failure(rt::FailureKind::kFileNotFound);
+  leftover_temp = rt::PathInFolder(program_folder, leftovers.front().name);
   return rt::ReadFileBytes(leftover_temp);
 }
 
 std::wstring BackupPath(const std::wstring& program_folder, int number) {
-  return rt::InProgramFolder(program_folder, BackupFileName(number));
+  return rt::PathInFolder(program_folder, BackupFileName(number));
 }
 
 // The first backup name not taken; the last one when all are.
@@ -143,7 +139,7 @@ std::vector<std::wstring> EarlierBackups(const std::wstring& program_folder) {
   std::vector<std::wstring> backups;
   for (const rt::FoundFile& file : rt::FilesNamedFrom(program_folder, kStoreFileName)) {
     if (IsBackupFileName(file.name)) {
-      backups.push_back(rt::InProgramFolder(program_folder, file.name));
+      backups.push_back(rt::PathInFolder(program_folder, file.name));
     }
   }
   std::sort(backups.begin(), backups.end());
@@ -151,15 +147,16 @@ std::vector<std::wstring> EarlierBackups(const std::wstring& program_folder) {
 }
 
 // Keeps a file as a backup under the first name not taken: `keep_as` puts
-// it under the name it is given, failing with 58 when the name is taken.
+// it under the name it is given, failing with kFileExists when the name is
+// taken.
 template <typename KeepAs>
 void KeepAsNewBackup(const std::wstring& program_folder, KeepAs keep_as) {
   for (int number = 1;; ++number) {
     try {
       keep_as(BackupPath(program_folder, number));
       return;
-    } catch (const rt::RunError& error) {
-      if (error.number != rt::kFileAlreadyExists || number == kMostBackups) throw;
+    } catch (const rt::Failure& failure) {
+      if (failure.kind != rt::FailureKind::kFileExists || number == kMostBackups) throw;
     }
   }
 }
@@ -167,7 +164,7 @@ void KeepAsNewBackup(const std::wstring& program_folder, KeepAs keep_as) {
 void RemoveQuietly(const std::wstring& path) {
   try {
     if (rt::FileExists(path)) rt::RemoveFile(path);
-  } catch (const rt::RunError&) {
+  } catch (const rt::Failure&) {
   }
 }
 
@@ -179,13 +176,13 @@ StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& s
   try {
     // ReadItems throws nothing: what is caught here comes from the file.
     reading = ReadItems(ReadStoreOrLeftover(program_folder, leftover_temp), sink);
-  } catch (const rt::RunError& error) {
+  } catch (const rt::Failure& failure) {
     // No store file yet (first run, or deleted) is an empty list.
-    if (!IsMissing(error) || !leftover_temp.empty()) {
-      reading = StoppedAt(1, StopCause::kNotOpened, error.description);
+    if (!IsMissing(failure) || !leftover_temp.empty()) {
+      reading = StoppedAt(1, StopCause::kNotOpened, failure);
     }
   } catch (const std::bad_alloc&) {
-    reading = StoppedAt(1, StopCause::kNotOpened, texts::ErrorDescription(rt::kOutOfMemory));
+    reading = StoppedAt(1, StopCause::kNotOpened, rt::Failure(rt::FailureKind::kOutOfMemory));
   }
   reading.leftover_temp = std::move(leftover_temp);
   reading.backup = FirstFreeBackup(program_folder);
@@ -197,18 +194,19 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
   AppendRecordLine(bytes, {StringField(rt::ToAnsi(text)), BooleanField(selected)});
 }
 
-void SaveStoreBytes(const std::wstring& program_folder, std::string_view bytes,
-                    const std::optional<std::string>& list_from_unread_file) {
-  if (list_from_unread_file == bytes) return;
-  const std::wstring path = rt::InProgramFolder(program_folder, kStoreFileName);
+std::optional<SaveFailure> SaveStoreBytes(const std::wstring& program_folder,
+                                          std::string_view bytes,
+                                          const std::optional<std::string>& list_from_unread_file) {
+  if (list_from_unread_file == bytes) return std::nullopt;
+  const std::wstring path = rt::PathInFolder(program_folder, kStoreFileName);
   const std::wstring temp_path =
-      rt::InProgramFolder(program_folder, SaveTempFileName(rt::ThisProcessId()));
+      rt::PathInFolder(program_folder, SaveTempFileName(rt::ThisProcessId()));
   const bool had_store = rt::FileExists(path);
   bool written = false;
   try {
     if (!had_store) {
       for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
-        const std::wstring leftover_path = rt::InProgramFolder(program_folder, leftover.name);
+        const std::wstring leftover_path = rt::PathInFolder(program_folder, leftover.name);
         KeepAsNewBackup(program_folder, [&](const std::wstring& backup) {
           rt::RenameToNewName(leftover_path, backup);
         });
@@ -221,13 +219,14 @@ void SaveStoreBytes(const std::wstring& program_folder, std::string_view bytes,
                       [&](const std::wstring& backup) { rt::CopyToNewFile(path, backup); });
     }
     rt::ReplaceWith(temp_path, path);
-  } catch (const rt::RunError& error) {
+  } catch (const rt::Failure& failure) {
     if (!written || rt::FileExists(path)) RemoveQuietly(temp_path);
-    throw rt::RunError{error.number, texts::StoreNotSaved(path, error.description)};
+    return SaveFailure{path, failure};
   }
   for (const rt::FoundFile& leftover : Leftovers(program_folder)) {
-    RemoveQuietly(rt::InProgramFolder(program_folder, leftover.name));
+    RemoveQuietly(rt::PathInFolder(program_folder, leftover.name));
   }
+  return std::nullopt;
 }
 
 }  // namespace items

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "items/store_files.h"
+#include "runtime/failure.h"
 
 namespace items {
 
@@ -32,9 +33,9 @@ struct StoreReading {
   // before the end of the file; empty when the whole file was read.
   std::optional<int> stopped_at_line;
   StopCause cause = StopCause::kUnreadableRecord;
-  // The error's own description when the cause is no unreadable record:
-  // for a file not opened, its path and the system's words for the failure.
-  std::wstring reason;
+  // Why, when the cause is no unreadable record: the failure of the file
+  // not opened, or of the one taking the items.
+  std::optional<rt::Failure> failure;
   // The path of the temporary file that was read because there was no store
   // file: a save that failed halfway left the only copy of the list there.
   // Empty when the store file was read.
@@ -70,7 +71,7 @@ class StoredItemSink {
 // Notepad saves it, is read as UTF-8, and one that begins with a UTF-16
 // byte-order mark (either order) as UTF-16; there a text that the system
 // code page cannot hold is a record it cannot take, since the save would
-// change it. An error the sink throws (a RunError or std::bad_alloc) stops
+// change it. A failure the sink throws (a Failure or std::bad_alloc) stops
 // the reading at the line of the item it was given, as an unreadable record
 // does, so that every early stop is reported and keeps the file.
 StoreReading ReadItemStore(const std::wstring& program_folder, StoredItemSink& sink);
@@ -93,13 +94,18 @@ void AppendStoredItem(std::string& bytes, std::wstring_view text, bool selected)
 // before anything is written, and once the store is written the leftovers
 // beside it go.
 //
-// On failure a RunError is thrown whose description tells the user which
-// file was not written and the system's reason. The old store file is left
+// Gives back nothing once the store is written, else which file was not
+// written and why. The old store file is left
 // as it was, and so is every leftover that could not become a backup. The
 // temporary file stays where it holds the only complete copy of the new
 // list, because there is no store file (the first save in a folder, or a
 // replace that failed halfway and took the old file with it); else it goes.
-void SaveStoreBytes(const std::wstring& program_folder, std::string_view bytes,
-                    const std::optional<std::string>& list_from_unread_file);
+struct SaveFailure {
+  std::wstring store;  // the store file's path
+  rt::Failure why;
+};
+std::optional<SaveFailure> SaveStoreBytes(const std::wstring& program_folder,
+                                          std::string_view bytes,
+                                          const std::optional<std::string>& list_from_unread_file);
 
 }  // namespace items

@@ -7,9 +7,8 @@
 #include <filesystem>
 #include <new>
 
-#include "runtime/program_folder.h"
-#include "runtime/run_error.h"
-#include "runtime/texts.h"
+#include "runtime/failure.h"
+#include "runtime/paths.h"
 #include "support/stored_items.h"
 #include "support/temp_folder.h"
 
@@ -40,8 +39,8 @@ std::string ManyRecords(int count) {
 }
 
 TEST(StorePath, JoinsTheProgramFolderWithExactlyOneBackslash) {
-  EXPECT_EQ(rt::InProgramFolder(L"C:\\Tools", kStoreFileName), L"C:\\Tools\\exefiles.dat");
-  EXPECT_EQ(rt::InProgramFolder(L"D:\\", kStoreFileName), L"D:\\exefiles.dat");
+  EXPECT_EQ(rt::PathInFolder(L"C:\\Tools", kStoreFileName), L"C:\\Tools\\exefiles.dat");
+  EXPECT_EQ(rt::PathInFolder(L"D:\\", kStoreFileName), L"D:\\exefiles.dat");
 }
 
 TEST(StoreFormat, OneQuotedRecordLinePerItemInListOrder) {
@@ -190,11 +189,11 @@ TEST_F(StoreFileTest, LoadReadsTheFileAndReportsWhereItStopped) {
 
 // How a RecordingSink fails, as a list that refuses an item or memory that
 // runs out makes it.
-enum class SinkFailure { kRunError, kBadAlloc };
+enum class SinkFailure { kFailure, kBadAlloc };
 
 [[noreturn]] void Fail(SinkFailure failure) {
   if (failure == SinkFailure::kBadAlloc) throw std::bad_alloc();
-  rt::Raise(rt::kInvalidPropertyValue, L"the list refused the item");
+  throw rt::Failure(rt::FailureKind::kBadValue, L"the list refused the item");
 }
 
 // Keeps what a reading of the store hands over, and when.
@@ -212,7 +211,7 @@ class RecordingSink final : public StoredItemSink {
     items.push_back({text, selected});
   }
 
-  SinkFailure failure = SinkFailure::kRunError;
+  SinkFailure failure = SinkFailure::kFailure;
   bool fail_in_expect = false;
   size_t fail_at_item = SIZE_MAX;
   int expect_calls = 0;
@@ -253,7 +252,7 @@ TEST_F(StoreFileTest, AnErrorOfTheSinkStopsTheLoadAtTheLineOfItsItem) {
   // The refused item stands on line 4, after a blank line.
   folder_.Write("exefiles.dat",
                 "\"a\",#TRUE#\r\n\"b\",#FALSE#\r\n\r\n\"c\",#TRUE#\r\n\"d\",#TRUE#\r\n");
-  for (const SinkFailure failure : {SinkFailure::kRunError, SinkFailure::kBadAlloc}) {
+  for (const SinkFailure failure : {SinkFailure::kFailure, SinkFailure::kBadAlloc}) {
     RecordingSink sink;
     sink.failure = failure;
     sink.fail_at_item = 2;
@@ -262,10 +261,13 @@ TEST_F(StoreFileTest, AnErrorOfTheSinkStopsTheLoadAtTheLineOfItsItem) {
     EXPECT_EQ(reading.stopped_at_line, 4);
     EXPECT_EQ(reading.cause, StopCause::kItemRefused);
     EXPECT_EQ(sink.items, (Items{{L"a", true}, {L"b", false}}));
-    const std::wstring expected_reason = failure == SinkFailure::kBadAlloc
-                                             ? texts::ErrorDescription(rt::kOutOfMemory)
-                                             : L"the list refused the item";
-    EXPECT_EQ(reading.reason, expected_reason);
+    ASSERT_TRUE(reading.failure);
+    if (failure == SinkFailure::kBadAlloc) {
+      EXPECT_EQ(reading.failure->kind, rt::FailureKind::kOutOfMemory);
+    } else {
+      EXPECT_EQ(reading.failure->kind, rt::FailureKind::kBadValue);
+      EXPECT_EQ(reading.failure->subject, L"the list refused the item");
+    }
   }
 }
 
@@ -287,8 +289,9 @@ TEST_F(StoreFileTest, StoreThatCannotBeReadAtAllStopsAtLineOneSayingWhy) {
   const StoreReading reading = ReadItemStore(folder_.Path(), sink);
   EXPECT_EQ(reading.stopped_at_line, 1);
   EXPECT_EQ(reading.cause, StopCause::kNotOpened);
-  EXPECT_EQ(reading.reason,
-            rt::InProgramFolder(folder_.Path(), kStoreFileName) + L": Is a directory");
+  ASSERT_TRUE(reading.failure);
+  EXPECT_EQ(reading.failure->subject, rt::PathInFolder(folder_.Path(), kStoreFileName));
+  EXPECT_EQ(reading.failure->system_reason, L"Is a directory");
   EXPECT_EQ(sink.expect_calls, 0);
 }
 
@@ -297,7 +300,7 @@ TEST_F(StoreFileTest, UnreadableRecordStopsWithNoReasonOfItsOwn) {
   const StoreRead load = ReadStore(folder_.Path());
   EXPECT_EQ(load.reading.stopped_at_line, 2);
   EXPECT_EQ(load.reading.cause, StopCause::kUnreadableRecord);
-  EXPECT_EQ(load.reading.reason, L"");
+  EXPECT_FALSE(load.reading.failure);
 }
 
 TEST_F(StoreFileTest, SaveThenLoadGivesBackTheSameItems) {
@@ -392,28 +395,31 @@ TEST_F(StoreFileTest, AfterAFileNotReadWholeOnlyAChangedListIsSavedKeepingItAsAN
   EXPECT_EQ(folder_.Read("exefiles.dat.2.bak"), unread);
 }
 
+// A save that is expected to fail: how it failed.
+std::optional<SaveFailure> FailingSave(
+    const std::wstring& program_folder, const Items& items,
+    const std::optional<std::string>& list_from_unread_file = std::nullopt) {
+  return SaveStoreBytes(program_folder, StoreBytes(items), list_from_unread_file);
+}
+
 TEST_F(StoreFileTest, SaveThatCannotKeepABackupLeavesEveryFileAsItWasAndSaysWhy) {
   for (int number = 1; number <= kMostBackups; ++number) {
     folder_.Write(Narrow(BackupFileName(number)), "taken");
   }
   const std::string old_bytes = "\"keep me\",#TRUE#\r\nbad";
   folder_.Write("exefiles.dat", old_bytes);
-  try {
-    SaveStore(folder_.Path(), {{L"new", true}}, kListAsLoaded);
-    FAIL() << "the save succeeded";
-  } catch (const rt::RunError& error) {
-    EXPECT_NE(error.description.find(rt::InProgramFolder(folder_.Path(), kStoreFileName)),
-              std::wstring::npos)
-        << Narrow(error.description);
-    EXPECT_NE(error.description.find(L"File exists"), std::wstring::npos)
-        << Narrow(error.description);
-  }
+  const std::optional<SaveFailure> failure =
+      FailingSave(folder_.Path(), {{L"new", true}}, kListAsLoaded);
+  ASSERT_TRUE(failure) << "the save succeeded";
+  EXPECT_EQ(failure->store, rt::PathInFolder(folder_.Path(), kStoreFileName));
+  EXPECT_EQ(failure->why.kind, rt::FailureKind::kFileExists);
+  EXPECT_EQ(failure->why.system_reason, L"File exists");
   EXPECT_EQ(folder_.Read("exefiles.dat"), old_bytes);
 
   // Without a store, a leftover that cannot become a backup stays too.
   std::filesystem::remove(folder_.Native("exefiles.dat"));
   folder_.Write(kSharedLeftover, old_bytes);
-  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}), rt::RunError);
+  EXPECT_TRUE(FailingSave(folder_.Path(), {{L"new", true}}));
   EXPECT_EQ(folder_.Read(kSharedLeftover), old_bytes);
   EXPECT_EQ(folder_.Names().size(), static_cast<size_t>(kMostBackups) + 1);
 }
@@ -421,22 +427,18 @@ TEST_F(StoreFileTest, SaveThatCannotKeepABackupLeavesEveryFileAsItWasAndSaysWhy)
 TEST_F(StoreFileTest, FailedFirstSaveKeepsItsWholeTemporaryFileForTheNextLoad) {
   // A folder in the store file's place: the new contents cannot take it.
   std::filesystem::create_directory(folder_.Native("exefiles.dat"));
-  EXPECT_THROW(SaveStore(folder_.Path(), {{L"new", true}}), rt::RunError);
+  EXPECT_TRUE(FailingSave(folder_.Path(), {{L"new", true}}));
   std::filesystem::remove(folder_.Native("exefiles.dat"));
   EXPECT_EQ(ReadStore(folder_.Path()).items, (Items{{L"new", true}}));
 }
 
 TEST_F(StoreFileTest, SaveIntoAMissingFolderFailsNamingTheFile) {
   const std::wstring missing = folder_.Path() + L"/missing";
-  try {
-    SaveStore(missing, {{L"a", true}});
-    FAIL() << "the save succeeded";
-  } catch (const rt::RunError& error) {
-    EXPECT_NE(error.number, 0);
-    EXPECT_NE(error.description.find(rt::InProgramFolder(missing, kStoreFileName)),
-              std::wstring::npos)
-        << Narrow(error.description);
-  }
+  const std::optional<SaveFailure> failure = FailingSave(missing, {{L"a", true}});
+  ASSERT_TRUE(failure) << "the save succeeded";
+  EXPECT_EQ(failure->store, rt::PathInFolder(missing, kStoreFileName));
+  EXPECT_NE(failure->why.system_code, 0u);
+  EXPECT_NE(failure->why.system_reason, L"");
   EXPECT_FALSE(std::filesystem::exists(folder_.Native("missing")));
 }
 

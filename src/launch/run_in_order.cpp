@@ -1,7 +1,5 @@
 #include "launch/run_in_order.h"
 
-#include "runtime/run_error.h"
-
 namespace launch {
 
 namespace {
@@ -21,7 +19,7 @@ class InProgressMark {
 
 void EndWalk(LauncherWindow& window) {
   window.ClearProgress();
-  if (!window.Unloaded()) window.Restore();
+  if (!window.Closed()) window.Restore();
 }
 
 }  // namespace
@@ -47,14 +45,14 @@ void RunInOrder::Walk(LauncherWindow& window) {
   int position = 0;
   for (const ItemId item : items) {
     ++position;
-    if (window.Unloaded()) return;
+    if (window.Closed()) return;
     const std::optional<std::wstring> text = window.ItemText(item);
     if (!text) continue;  // removed meanwhile
     window.ShowProgress(position, total);
     try {
-      window.RunItem(*text, kRunWindowStyle);
-    } catch (const rt::RunError& error) {
-      window.ReportFailedStart(*text, error.description);
+      window.RunItem(*text, kShowNormal);
+    } catch (const rt::Failure& failure) {
+      window.ReportFailedStart(*text, failure);
     }
   }
 }

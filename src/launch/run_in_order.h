@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "runtime/failure.h"
+
 namespace launch {
 
-// The show state handed to RunItem for every item: a normal window with the
-// focus (SW_SHOWNORMAL).
-constexpr int32_t kRunWindowStyle = 1;
+// How every item's window is shown: a normal window with the focus
+// (SW_SHOWNORMAL, by value, so that the walk builds without windows.h).
+constexpr int kShowNormal = 1;
 
 // An item's identity in the list: given when the item is added, never given
 // to another, and kept while other items are added and removed.
@@ -28,14 +30,14 @@ class LauncherWindow {
   // The item's text, or nothing once it has left the list.
   virtual std::optional<std::wstring> ItemText(ItemId item) = 0;
   // True once the window has been closed.
-  virtual bool Unloaded() = 0;
+  virtual bool Closed() = 0;
   // Starts one item and returns after its process, if any, has ended and
   // pending window events have run; those events may change the list or close
-  // the window. Raises a RunError for a failed start it has not reported
+  // the window. Throws a Failure for a failed start it has not reported
   // itself.
-  virtual void RunItem(std::wstring item_text, int32_t window_style) = 0;
+  virtual void RunItem(const std::wstring& item_text, int show_command) = 0;
   // Tells the user that the item could not be started, and why.
-  virtual void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) = 0;
+  virtual void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) = 0;
   // The walk is starting the `started`th of the `total` items it took.
   virtual void ShowProgress(int started, int total) = 0;
   // The walk has ended, however it ended: no progress is shown any more.

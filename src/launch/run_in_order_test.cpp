@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 
 namespace launch {
 namespace {
@@ -69,13 +69,13 @@ class FakeWindow : public LauncherWindow {
     if (found == ids.end()) return std::nullopt;
     return items[static_cast<size_t>(found - ids.begin())].text;
   }
-  bool Unloaded() override { return unloaded; }
-  void RunItem(std::wstring item_text, int32_t window_style) override {
-    Touch(L"run " + item_text + L" " + std::to_wstring(window_style));
+  bool Closed() override { return closed; }
+  void RunItem(const std::wstring& item_text, int show_command) override {
+    Touch(L"run " + item_text + L" " + std::to_wstring(show_command));
     if (during_run) during_run(item_text);
   }
-  void ReportFailedStart(const std::wstring& item_text, const std::wstring& reason) override {
-    Touch(L"report " + item_text + L": " + reason);
+  void ReportFailedStart(const std::wstring& item_text, const rt::Failure& failure) override {
+    Touch(L"report " + item_text + L": " + failure.subject);
   }
   void ShowProgress(int started, int total) override {
     Touch(L"progress " + std::to_wstring(started) + L"/" + std::to_wstring(total));
@@ -86,12 +86,12 @@ class FakeWindow : public LauncherWindow {
   std::vector<Item> items;
   std::vector<ItemId> ids;
   std::vector<std::wstring> log;
-  bool unloaded = false;
+  bool closed = false;
   std::function<void(const std::wstring& item_text)> during_run;
 
  private:
   void Touch(const std::wstring& event = L"") {
-    if (unloaded) ADD_FAILURE() << "window used after it was closed";
+    if (closed) ADD_FAILURE() << "window used after it was closed";
     if (!event.empty()) log.push_back(event);
   }
 
@@ -100,8 +100,8 @@ class FakeWindow : public LauncherWindow {
 
 using Log = std::vector<std::wstring>;
 
-// The log of a walk that took `items` and ran them, each with the normal
-// window style and after showing its place among them; nullptr stands for an
+// The log of a walk that took `items` and ran them, each shown as a normal
+// window and after showing its place among them; nullptr stands for an
 // item taken and not run. Then the progress is cleared and the window restored.
 Log WalkThatRan(std::initializer_list<const wchar_t*> items) {
   Log log = {L"minimise"};
@@ -205,7 +205,9 @@ TEST(RunInOrderTest, CommandChosenAgainDuringTheWalkIsIgnoredUntilItEnds) {
 TEST(RunInOrderTest, ItemThatCannotStartIsReportedAndTheWalkGoesOn) {
   FakeWindow window({{L"a.doc", true}, {L"b.exe", true}, {L"c.doc", true}});
   window.during_run = [](const std::wstring& text) {
-    if (text != L"b.exe") rt::Raise(rt::kFileNotFound, L"no program for " + text);
+    if (text != L"b.exe") {
+      throw rt::Failure(rt::FailureKind::kLibraryNotLoaded, L"no program for " + text);
+    }
   };
   RunInOrder().Run(window);
   EXPECT_EQ(window.log, (Log{L"minimise", L"progress 1/3", L"run a.doc 1",
@@ -229,7 +231,7 @@ TEST(RunInOrderTest, OtherErrorEndsTheWalkRestoresTheWindowAndAllowsANewRun) {
 
 TEST(RunInOrderTest, WindowClosedDuringTheWalkEndsItTouchingNothingButItsProgress) {
   FakeWindow closed({{L"a.exe", true}, {L"b.exe", true}});
-  closed.during_run = [&](const std::wstring&) { closed.unloaded = true; };
+  closed.during_run = [&](const std::wstring&) { closed.closed = true; };
   RunInOrder().Run(closed);
   EXPECT_EQ(closed.log, (Log{L"minimise", L"progress 1/2", L"run a.exe 1", L"clear"}));
 }

@@ -1,9 +1,7 @@
 // Whole-file byte I/O under wide paths: the small platform layer that the
-// item store and the browser's probe file sit on. Every failure throws RunError
-// with the runtime's number for it (53 File not found, 58 File already
-// exists, 76 Path not found, 70 Permission denied, 61 Disk full, 75
-// Path/File access error...) and a description made of the path and the
-// system's own words for the failure.
+// item store and the browser's probe file sit on. Every failure throws a
+// Failure of its kind (kFileNotFound, kFileExists, kAccessDenied...) naming
+// the path, with the system's own code and words for the failure.
 #pragma once
 
 #include <cstdint>
@@ -24,15 +22,15 @@ void WriteWholeFile(const std::wstring& path, std::string_view bytes);
 // True for an existing file; false for a folder or nothing.
 bool FileExists(const std::wstring& path);
 
-// Deletes a file; 53 when there is none.
+// Deletes a file; kFileNotFound when there is none.
 void RemoveFile(const std::wstring& path);
 
-// Copies a file to a name that no file has yet; 58 when one has. The name
+// Copies a file to a name that no file has yet; kFileExists when one has. The name
 // is taken in one step, so that no other program can be writing it too.
 void CopyToNewFile(const std::wstring& from, const std::wstring& to);
 
-// Renames a file within its folder to a name that no file has yet; 58 when
-// one has.
+// Renames a file within its folder to a name that no file has yet;
+// kFileExists when one has.
 void RenameToNewName(const std::wstring& from, const std::wstring& to);
 
 // Puts `replacement` in the place of `target` in one step, so that the

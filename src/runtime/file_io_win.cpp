@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/program_folder.h"
-#include "runtime/run_error.h"
+#include "runtime/paths.h"
 #include "runtime/system_error_win.h"
 
 namespace rt {
@@ -14,35 +14,35 @@ namespace {
 // One ReadFile or WriteFile moves at most this much; larger files loop.
 constexpr DWORD kLargestTransfer = 1u << 30;
 
-int NumberForError(DWORD error) {
+FailureKind KindOf(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
-      return kFileNotFound;
+      return FailureKind::kFileNotFound;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
-      return kFileAlreadyExists;
+      return FailureKind::kFileExists;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
-      return kPathNotFound;
+      return FailureKind::kPathNotFound;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_WRITE_PROTECT:
-      return kPermissionDenied;
+      return FailureKind::kAccessDenied;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return kDiskFull;
+      return FailureKind::kDiskFull;
     case ERROR_NOT_ENOUGH_MEMORY:
     case ERROR_OUTOFMEMORY:
-      return kOutOfMemory;
+      return FailureKind::kOutOfMemory;
     default:
-      return kPathFileAccessError;
+      return FailureKind::kFileError;
   }
 }
 
 [[noreturn]] void Fail(const std::wstring& what, DWORD error) {
-  Raise(NumberForError(error), what + L": " + SystemErrorText(error));
+  throw Failure(KindOf(error), what, error, SystemErrorText(error));
 }
 
 // Closes the handle it holds when it goes.
@@ -159,7 +159,7 @@ void ReplaceWith(const std::wstring& replacement, const std::wstring& target) {
 std::vector<FoundFile> FilesNamedFrom(const std::wstring& folder, std::wstring_view prefix) {
   std::vector<FoundFile> found;
   WIN32_FIND_DATAW entry;
-  const std::wstring pattern = InProgramFolder(folder, std::wstring(prefix) + L"*");
+  const std::wstring pattern = PathInFolder(folder, std::wstring(prefix) + L"*");
   const HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return found;
   do {

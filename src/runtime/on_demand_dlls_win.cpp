@@ -1,10 +1,52 @@
 #include "runtime/on_demand_dlls_win.h"
 
-#include "runtime/system_library_win.h"
+#include <string>
+
+#include "runtime/ansi.h"
+#include "runtime/failure.h"
+#include "runtime/system_error_win.h"
 
 namespace rt {
 
 namespace {
+
+// Windows without the safe search flags (before the 2011 loader update)
+// refuse them as an invalid parameter; a full path is just as safe there.
+HMODULE LoadFromSystemFolder(const wchar_t* file_name) {
+  const HMODULE module = LoadLibraryExW(file_name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(folder) + L"\\" + file_name).c_str());
+}
+
+// A DLL of Windows' own, loaded from the system folder the first time one
+// of its functions is needed rather than when the program starts.
+class SystemLibrary {
+ public:
+  explicit SystemLibrary(const wchar_t* file_name) : file_name_(file_name) {}
+  SystemLibrary(const SystemLibrary&) = delete;
+  SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+  // The function, typed as its header declares it (`decltype(&::Name)`), so
+  // the compiler checks every call. Throws a Failure naming the DLL and the
+  // function when either cannot be had: a missing function is a clear box,
+  // never a jump to nowhere.
+  template <typename Function>
+  Function Find(const char* function_name) {
+    // Through the generic function type: a plain cast from FARPROC draws a
+    // cast-function-type warning.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(Address(function_name)));
+  }
+
+ private:
+  FARPROC Address(const char* function_name);
+  HMODULE Module();
+
+  const wchar_t* file_name_;
+  HMODULE module_ = nullptr;
+};
 
 SystemLibrary& Shell32() {
   static SystemLibrary library(L"shell32.dll");
@@ -17,6 +59,38 @@ SystemLibrary& Comdlg32() {
 }
 
 }  // namespace
+
+void LoadDllsFromSystemFolderOnly() {
+  const FARPROC address =
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+  const auto set_default_dll_directories = reinterpret_cast<decltype(&::SetDefaultDllDirectories)>(
+      reinterpret_cast<void (*)()>(address));
+  if (set_default_dll_directories && set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    return;
+  }
+  SetDllDirectoryW(L"");
+}
+
+HMODULE SystemLibrary::Module() {
+  if (!module_) {
+    module_ = LoadFromSystemFolder(file_name_);
+    if (!module_) {
+      const DWORD error = GetLastError();
+      throw Failure(FailureKind::kLibraryNotLoaded, file_name_, error, SystemErrorText(error));
+    }
+  }
+  return module_;
+}
+
+FARPROC SystemLibrary::Address(const char* function_name) {
+  const FARPROC address = GetProcAddress(Module(), function_name);
+  if (!address) {
+    Failure failure(FailureKind::kFunctionNotFound, file_name_);
+    failure.function = FromAnsi(function_name);
+    throw failure;
+  }
+  return address;
+}
 
 namespace shell32 {
 

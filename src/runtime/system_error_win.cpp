@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "runtime/texts.h"
-
 namespace rt {
 
 namespace {
@@ -21,7 +19,6 @@ std::wstring Formatted(DWORD code, DWORD flags, const DWORD_PTR* arguments) {
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
     text.pop_back();
   }
-  if (text.empty()) text = texts::WindowsError(code);
   return text;
 }
 

@@ -7,9 +7,9 @@
 
 namespace rt {
 
-// FormatMessage's text for the code, without its trailing line end; the
-// code in figures when the system has no text for it. Placeholders such as
-// "%1" are left as they stand.
+// FormatMessage's text for the code, without its trailing line end; "" when
+// the system has no text for it. Placeholders such as "%1" are left as they
+// stand.
 std::wstring SystemErrorText(DWORD code);
 
 // The same, with every placeholder ("Bad EXE format for %1.") filled with

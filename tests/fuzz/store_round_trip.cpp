@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "runtime/run_error.h"
+#include "runtime/failure.h"
 #include "support/stored_items.h"
 #include "support/temp_folder.h"
 
@@ -33,8 +33,8 @@ std::string CheckParsed(std::string_view bytes) {
 std::string CheckStoreRoundTrip(std::string_view bytes) {
   try {
     return CheckParsed(bytes);
-  } catch (const rt::RunError& error) {
-    return "run-time error " + std::to_string(error.number);
+  } catch (const rt::Failure& failure) {
+    return "failure of kind " + std::to_string(static_cast<int>(failure.kind));
   } catch (const std::exception& error) {
     return std::string("exception: ") + error.what();
   }

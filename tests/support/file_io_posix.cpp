@@ -1,6 +1,6 @@
 // The native (Linux) stand-in for the Windows file layer, for the unit
 // tests. The program joins folders and file names with "\" (see
-// InProgramFolder); here every "\" becomes "/", so the paths the program
+// PathInFolder); here every "\" becomes "/", so the paths the program
 // builds open the same files on Linux. Paths are UTF-8 (see ansi_posix.cpp).
 #include <dirent.h>
 #include <errno.h>
@@ -13,8 +13,8 @@
 #include <cstring>
 
 #include "runtime/ansi.h"
+#include "runtime/failure.h"
 #include "runtime/file_io.h"
-#include "runtime/run_error.h"
 
 namespace rt {
 
@@ -25,31 +25,31 @@ std::string NativePath(std::wstring path) {
   return ToAnsi(path);
 }
 
-int NumberForErrno(int error) {
+FailureKind KindOf(int error) {
   switch (error) {
     case ENOENT:
-      return kFileNotFound;
+      return FailureKind::kFileNotFound;
     case EEXIST:
-      return kFileAlreadyExists;
+      return FailureKind::kFileExists;
     case ENOTDIR:
-      return kPathNotFound;
+      return FailureKind::kPathNotFound;
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-      return kPermissionDenied;
+      return FailureKind::kAccessDenied;
     case ENOSPC:
     case EDQUOT:
-      return kDiskFull;
+      return FailureKind::kDiskFull;
     case ENOMEM:
-      return kOutOfMemory;
+      return FailureKind::kOutOfMemory;
     default:
-      return kPathFileAccessError;
+      return FailureKind::kFileError;
   }
 }
 
 [[noreturn]] void Fail(const std::wstring& what, int error) {
-  Raise(NumberForErrno(error), what + L": " + FromAnsi(std::strerror(error)));
+  throw Failure(KindOf(error), what, static_cast<uint32_t>(error), FromAnsi(std::strerror(error)));
 }
 
 // Closes the descriptor it holds when it goes.

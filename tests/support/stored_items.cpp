@@ -1,5 +1,6 @@
 #include "support/stored_items.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace test {
@@ -25,7 +26,9 @@ std::string StoreBytes(const std::vector<StoredItem>& items) {
 
 void SaveStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                const std::optional<std::string>& list_from_unread_file) {
-  items::SaveStoreBytes(program_folder, StoreBytes(items), list_from_unread_file);
+  if (items::SaveStoreBytes(program_folder, StoreBytes(items), list_from_unread_file)) {
+    throw std::runtime_error("the store was not saved");
+  }
 }
 
 }  // namespace test

@@ -48,7 +48,8 @@ std::string StoreBytes(const std::vector<StoredItem>& items);
 
 // Saves `items` to the store file in `program_folder`, as the program does
 // after a load that read the whole file, or, given the store bytes of the
-// list as loaded, one that did not.
+// list as loaded, one that did not. Throws std::runtime_error when the save
+// fails: a test that needs the failure calls items::SaveStoreBytes.
 void SaveStore(const std::wstring& program_folder, const std::vector<StoredItem>& items,
                const std::optional<std::string>& list_from_unread_file = std::nullopt);
 

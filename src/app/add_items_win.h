@@ -1,0 +1,35 @@
+// The commands that add items to the list, remove them and move them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/list_box_win.h"
+
+namespace app {
+
+// Appends the file chosen in the open-file dialog; a cancel adds nothing.
+void AddFromOpenFileDialog(HWND owner, app::ListBox& list);
+
+// Appends the web address typed into the input box, exactly as typed; an
+// empty answer or a cancel adds nothing.
+void AddTypedAddress(app::ListBox& list);
+
+// Appends the first of the files dropped on the list.
+void AddDroppedFile(app::ListBox& list, const std::vector<std::wstring>& files);
+
+// Adds what the clipboard holds: the first of the files copied in Explorer,
+// as a drop adds it, or else the first line of the text, as a typed address.
+// `owner` is the main window.
+void AddFromClipboard(HWND owner, app::ListBox& list);
+
+// Removes the current item; with none current it does nothing.
+void RemoveCurrentItem(app::ListBox& list);
+
+// Moves the current item `step` places (-1 up, +1 down), its tick with it;
+// with none current, or at the end it would leave by, it does nothing.
+void MoveCurrentItem(app::ListBox& list, int step);
+
+}  // namespace app
