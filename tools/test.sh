@@ -126,6 +126,6 @@ fi
 echo
 echo "end-to-end tests ran:"
 printf -- '- %s\n' "${lanes[@]}"
-echo "phases: $(IFS=,; echo "${phases[*]}" | sed 's/,/, /g'); $SECONDS s in all"
+echo "phases: $(printf '%s, ' "${phases[@]}" | sed 's/, $//'); $SECONDS s in all"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
