@@ -31,29 +31,28 @@ constexpr DWORD kDialogBufferChars = 1024;
 
 // Appends the item unless the list is full or the store could not give it
 // back exactly; then the user is told and nothing is added.
-void Append(app::ListBox& list, const NewItem& item) {
+void Append(ListBox& list, const NewItem& item) {
   switch (item.verdict) {
     case NewItemVerdict::kAdd:
       list.Append(item.text);
       break;
     case NewItemVerdict::kListFull:
-      app::ShowMessageBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      ShowMessageBox(texts::ListFull(kMaxItems), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
     case NewItemVerdict::kNotStorable:
-      app::ShowMessageBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      ShowMessageBox(texts::NotStorable(item.text), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
       break;
   }
 }
 
 void TellTooLong() {
-  app::ShowMessageBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION,
-                      kEntryTitle);
+  ShowMessageBox(texts::ItemTooLong(launch::kLongestItem), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
 }
 
 // Every way in takes the same limit: the longest item that every route can
 // start, measured on the text as it comes in (a file by its long name, which
 // is what its start uses).
-void Add(app::ListBox& list, std::wstring text, bool names_file) {
+void Add(ListBox& list, std::wstring text, bool names_file) {
   if (text.size() > launch::kLongestItem) {
     TellTooLong();
     return;
@@ -63,7 +62,7 @@ void Add(app::ListBox& list, std::wstring text, bool names_file) {
 
 }  // namespace
 
-void AddFromOpenFileDialog(HWND owner, app::ListBox& list) {
+void AddFromOpenFileDialog(HWND owner, ListBox& list) {
   const std::wstring filter = std::wstring(texts::kFileTypeName) + L'\0' + L"*.*" + L'\0';
   const std::wstring initial_folder = rt::ProgramFolder();
   std::wstring file(kDialogBufferChars, L'\0');
@@ -90,7 +89,7 @@ void AddFromOpenFileDialog(HWND owner, app::ListBox& list) {
     if (error == FNERR_BUFFERTOOSMALL) {
       TellTooLong();
     } else if (error != 0) {
-      app::ShowMessageBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
+      ShowMessageBox(texts::DialogFailed(error), MB_OK | MB_ICONEXCLAMATION, kEntryTitle);
     }
     return;  // a plain cancel says nothing
   }
@@ -98,14 +97,14 @@ void AddFromOpenFileDialog(HWND owner, app::ListBox& list) {
   Add(list, std::move(file), true);
 }
 
-void AddTypedAddress(app::ListBox& list) {
-  std::wstring answer = app::InputBox(texts::kAddressPrompt, kEntryTitle);
+void AddTypedAddress(ListBox& list) {
+  std::wstring answer = InputBox(texts::kAddressPrompt, kEntryTitle);
   if (answer.empty()) return;
   Add(list, std::move(answer), false);
 }
 
-void AddFromClipboard(HWND owner, app::ListBox& list) {
-  const app::ClipboardItems pasted = app::ReadClipboard(owner);
+void AddFromClipboard(HWND owner, ListBox& list) {
+  const ClipboardItems pasted = ReadClipboard(owner);
   if (!pasted.files.empty()) {
     AddDroppedFile(list, pasted.files);
     return;
@@ -116,18 +115,18 @@ void AddFromClipboard(HWND owner, app::ListBox& list) {
   Add(list, std::move(line), false);
 }
 
-void AddDroppedFile(app::ListBox& list, const std::vector<std::wstring>& files) {
+void AddDroppedFile(ListBox& list, const std::vector<std::wstring>& files) {
   if (files.empty()) return;
   Add(list, files.front(), true);
 }
 
-void RemoveCurrentItem(app::ListBox& list) {
+void RemoveCurrentItem(ListBox& list) {
   const int current = list.CurrentIndex();
   if (current < 0) return;
   list.Remove(current);
 }
 
-void MoveCurrentItem(app::ListBox& list, int step) {
+void MoveCurrentItem(ListBox& list, int step) {
   const int current = list.CurrentIndex();
   const std::optional<int> place = MovedPlace(current, step, list.Count());
   if (place) list.Move(current, *place);

@@ -44,9 +44,9 @@ void OpenItemLocation(const std::wstring& item_text) {
     const DWORD code = HRESULT_FACILITY(result) == FACILITY_WIN32
                            ? static_cast<DWORD>(HRESULT_CODE(result))
                            : static_cast<DWORD>(result);
-    app::ShowMessageBox(texts::LocationNotOpened(
-                            item_text, texts::SystemReason(code, rt::SystemErrorText(code, file))),
-                        MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+    ShowMessageBox(texts::LocationNotOpened(
+                       item_text, texts::SystemReason(code, rt::SystemErrorText(code, file))),
+                   MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

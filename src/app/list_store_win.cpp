@@ -18,7 +18,7 @@ using items::StoreReading;
 // list is quick only with drawing off and room made first.
 class ListFiller final : public items::StoredItemSink {
  public:
-  explicit ListFiller(app::ListBox& list) : list_(list), next_index_(list.Count()) {
+  explicit ListFiller(ListBox& list) : list_(list), next_index_(list.Count()) {
     list_.SetRedraw(false);
   }
   ~ListFiller() { list_.SetRedraw(true); }
@@ -36,7 +36,7 @@ class ListFiller final : public items::StoredItemSink {
   }
 
  private:
-  app::ListBox& list_;
+  ListBox& list_;
   int next_index_;
 };
 
@@ -57,7 +57,7 @@ std::wstring WhereAndWhyItStopped(const StoreReading& reading) {
 
 // The store file's bytes for the list, straight from the list: a long list
 // is never held a second time as items.
-std::string StoreBytesOf(const app::ListBox& list) {
+std::string StoreBytesOf(const ListBox& list) {
   std::string bytes;
   const int count = list.Count();
   for (int i = 0; i < count; ++i) items::AppendStoredItem(bytes, list.Text(i), list.IsSelected(i));
@@ -66,13 +66,12 @@ std::string StoreBytesOf(const app::ListBox& list) {
 
 }  // namespace
 
-StoreReading LoadStoreIntoList(app::ListBox& list) {
+StoreReading LoadStoreIntoList(ListBox& list) {
   ListFiller filler(list);
   return items::ReadItemStore(rt::ProgramFolder(), filler);
 }
 
-std::optional<std::string> ListFromUnreadFile(const StoreReading& reading,
-                                              const app::ListBox& list) {
+std::optional<std::string> ListFromUnreadFile(const StoreReading& reading, const ListBox& list) {
   if (!reading.stopped_at_line) return std::nullopt;
   return StoreBytesOf(list);
 }
@@ -91,17 +90,15 @@ void ReportStoreLoad(const StoreReading& reading) {
     if (!text.empty()) text += L"\n\n";
     text += texts::EarlierBackups(reading.earlier_backups);
   }
-  if (!text.empty()) app::ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  if (!text.empty()) ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
 }
 
-void SaveListToStore(const app::ListBox& list,
-                     const std::optional<std::string>& list_from_unread_file) {
+void SaveListToStore(const ListBox& list, const std::optional<std::string>& list_from_unread_file) {
   const std::optional<items::SaveFailure> failure =
       items::SaveStoreBytes(rt::ProgramFolder(), StoreBytesOf(list), list_from_unread_file);
   if (failure) {
-    app::ShowMessageBox(
-        texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
-        MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+    ShowMessageBox(texts::StoreNotSaved(failure->store, texts::FailureDescription(failure->why)),
+                   MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
   }
 }
 

@@ -9,8 +9,8 @@ StartOptions StartOptionsOfThisProgram() { return ParseStartOptions(GetCommandLi
 
 void ReportUnknownArguments(const StartOptions& options) {
   if (options.unknown.empty()) return;
-  app::ShowMessageBox(texts::UnknownArguments(options.unknown, kRunOption),
-                      MB_OK | MB_ICONEXCLAMATION, texts::kProgramName);
+  ShowMessageBox(texts::UnknownArguments(options.unknown, kRunOption), MB_OK | MB_ICONEXCLAMATION,
+                 texts::kProgramName);
 }
 
 UINT RunTickedItemsMessage() {
