@@ -21,6 +21,15 @@ HMODULE LoadFromSystemFolder(const wchar_t* file_name) {
   return LoadLibraryW((std::wstring(folder) + L"\\" + file_name).c_str());
 }
 
+// A function that GetProcAddress found, typed as its header declares it
+// (`decltype(&::Name)`), so that its calling convention is right on 32-bit.
+// Through the generic function type: a plain cast from FARPROC draws a
+// cast-function-type warning.
+template <typename Function>
+Function Typed(FARPROC address) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
 // A DLL of Windows' own, loaded from the system folder the first time one
 // of its functions is needed rather than when the program starts.
 class SystemLibrary {
@@ -35,9 +44,7 @@ class SystemLibrary {
   // never a jump to nowhere.
   template <typename Function>
   Function Find(const char* function_name) {
-    // Through the generic function type: a plain cast from FARPROC draws a
-    // cast-function-type warning.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(Address(function_name)));
+    return Typed<Function>(Address(function_name));
   }
 
  private:
@@ -63,8 +70,7 @@ SystemLibrary& Comdlg32() {
 void LoadDllsFromSystemFolderOnly() {
   const FARPROC address =
       GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-  const auto set_default_dll_directories = reinterpret_cast<decltype(&::SetDefaultDllDirectories)>(
-      reinterpret_cast<void (*)()>(address));
+  const auto set_default_dll_directories = Typed<decltype(&::SetDefaultDllDirectories)>(address);
   if (set_default_dll_directories && set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     return;
   }
