@@ -30,7 +30,7 @@ run_suites() {
     cat "$output"
     [ $status -eq 124 ] && echo "$suite: killed at the time limit"
     local ok
-    ok=$(grep -cE '^\[ +(OK|SKIPPED) +\] .*\([0-9]+ ms\)$' "$output")
+    ok=$(grep -cE "$GTEST_DONE_LINE" "$output")
     total=$((total + count)) passed=$((passed + ok))
   done < <("$WINE_LOADER" "$program" --gtest_list_tests --gtest_filter="$1" | tr -d '\r' |
     awk '/^[^ ].*\.$/ { suite = substr($1, 1, length($1) - 1); order[++n] = suite }

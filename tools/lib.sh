@@ -90,6 +90,10 @@ make_prefix() {
   /usr/lib/wine/wineserver -w
 }
 
+# The test program's line for a test that passed or skipped itself: a test
+# without one failed, also when its run crashed or was killed.
+GTEST_DONE_LINE='^\[ +(OK|SKIPPED) +\] .*\([0-9]+ ms\)$'
+
 # The end-to-end suites that need the Traditional Chinese code page (950,
 # Big5), named *Big5, run in a Wine prefix of their own in that locale: Wine
 # takes the code page from LC_ALL alone, and a locale switch rewrites a

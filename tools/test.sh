@@ -23,7 +23,7 @@ count() {
   if [ -z "$total" ] || [ "$total" -eq 0 ]; then
     local ran expected=${3:-0}
     # ctest's line for a test that passed, or the test program's own.
-    ran=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^\[ +(OK|SKIPPED) +\] .*\([0-9]+ ms\)$' "$2" 2>/dev/null) || ran=0
+    ran=$(grep -cE "^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|$GTEST_DONE_LINE" "$2" 2>/dev/null) || ran=0
     fails=$((expected > ran ? expected - ran : 1))
     say "$1: FAILED, the run did not finish: $ran passed, $fails counted as failed"
     passed=$((passed + ran)) failed=$((failed + fails))
