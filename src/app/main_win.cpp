@@ -54,7 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   int exit_code = 1;
   try {
-    app::MainWindow window(folder.Name());
+    app::MainWindow window(folder.Name(), options);
     window.Load();
     exit_code = app::RunMessageLoop();
   } catch (const app::StartupFailure& failure) {

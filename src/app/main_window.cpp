@@ -48,7 +48,6 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Load() {
-  start_options_ = StartOptionsOfThisProgram();
   Create(kWindowClass, texts::kProgramName, kClientWidthTwips, kClientHeightTwips, IDI_TAVIMO);
   MarkOpenWindow(Handle(), open_window_mark_);
   SetBoxOwner(Handle());

@@ -26,9 +26,10 @@ class MainWindow final : public Window,
                          private LayoutWindow,
                          private ListBox::Events {
  public:
-  // `open_window_mark` marks the window as its folder's open window.
-  explicit MainWindow(std::wstring open_window_mark)
-      : open_window_mark_(std::move(open_window_mark)) {}
+  // `open_window_mark` marks the window as its folder's open window;
+  // `start_options` are the arguments the program was started with.
+  MainWindow(std::wstring open_window_mark, StartOptions start_options)
+      : open_window_mark_(std::move(open_window_mark)), start_options_(std::move(start_options)) {}
   ~MainWindow() override;
 
   // Creates the window and its controls, runs LoadList and shows the window;
